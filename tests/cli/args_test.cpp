@@ -1,0 +1,49 @@
+#include "cli/args.hpp"
+#include "cli/cli.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+TEST(CliOptions, ParsesValuesAndFlagsAndRejectsTheRest) {
+    const std::vector<std::string> args = {"--span", "3000", "--per-metre", "--z", "-5"};
+    cli::Options o(args, {"span", "z"}, {"per-metre"});
+    ASSERT_TRUE(o.ok()) << o.error();
+    EXPECT_EQ(o.get("span", ""), "3000");
+    EXPECT_EQ(o.get("z", ""), "-5"); // a negative number is a value, not an option
+    EXPECT_TRUE(o.has("per-metre"));
+    EXPECT_FALSE(o.has("l1"));
+
+    EXPECT_FALSE(cli::Options(std::vector<std::string>{"--span"}, {"span"}, {}).ok());
+    EXPECT_FALSE(cli::Options(std::vector<std::string>{"--bogus", "1"}, {"span"}, {}).ok());
+    EXPECT_FALSE(cli::Options(std::vector<std::string>{"3000"}, {"span"}, {}).ok());
+}
+
+TEST(CliOutput, JsonEscapesAndTableAlignsFullWidthLabels) {
+    std::ostringstream json;
+    cli::writeJsonObject(json, {{"a\"b", "x\\y\n"}}, "");
+    EXPECT_EQ(json.str(), R"({"a\"b": "x\\y\n"})");
+
+    EXPECT_EQ(cli::displayWidth("荷重"), 4u);
+    EXPECT_EQ(cli::displayWidth("Z (cm3)"), 7u);
+    std::ostringstream table;
+    cli::writeTable(table, {{"荷重", "1"}, {"L1", "2"}});
+    EXPECT_EQ(table.str(), "荷重  1\nL1    2\n");
+}
+
+TEST(CliRun, NoCommandOpensTheWindowAndUnknownCommandIsAUsageError) {
+    std::ostringstream out, err;
+    char prog[] = "hari", bogus[] = "bogus", platform[] = "-platform";
+    char* none[] = {prog};
+    EXPECT_FALSE(cli::run(1, none, out, err).has_value());
+    char* qtOption[] = {prog, platform};
+    EXPECT_FALSE(cli::run(2, qtOption, out, err).has_value());
+    char* unknown[] = {prog, bogus};
+    EXPECT_EQ(cli::run(2, unknown, out, err), cli::kUsage);
+    EXPECT_NE(err.str().find("unknown command"), std::string::npos);
+}
+
+} // namespace
