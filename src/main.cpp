@@ -4,12 +4,11 @@
 
 #include "cli/cli.hpp"
 #ifdef HARI_WITH_UI
-#include "app/gui.hpp"
+#include "ui/gui.hpp"
 #endif
 
 int main(int argc, char** argv) {
-    if (auto status = cli::run(argc, argv, std::cout, std::cerr))
-        return *status;
+    if (auto status = cli::run(argc, argv, std::cout, std::cerr)) return *status;
 #ifdef HARI_WITH_UI
     return app::runGui(argc, argv);
 #else

@@ -31,8 +31,7 @@ Options::Options(std::span<const std::string> args, const std::set<std::string>&
 
 std::optional<std::string> Options::get(const std::string& name) const {
     auto it = values_.find(name);
-    if (it == values_.end())
-        return std::nullopt;
+    if (it == values_.end()) return std::nullopt;
     return it->second;
 }
 
@@ -41,12 +40,9 @@ std::string Options::get(const std::string& name, const std::string& fallback) c
 }
 
 std::optional<OutputFormat> parseFormat(const std::string& text) {
-    if (text == "table")
-        return OutputFormat::Table;
-    if (text == "kv")
-        return OutputFormat::Kv;
-    if (text == "json")
-        return OutputFormat::Json;
+    if (text == "table") return OutputFormat::Table;
+    if (text == "kv") return OutputFormat::Kv;
+    if (text == "json") return OutputFormat::Json;
     return std::nullopt;
 }
 
@@ -54,11 +50,21 @@ std::string jsonEscape(const std::string& text) {
     std::string out;
     for (unsigned char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 char buf[8];
@@ -81,15 +87,12 @@ void writeJsonObject(std::ostream& out, const Fields& fields, const std::string&
     const bool multiline = !indent.empty();
     out << '{';
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i)
-            out << ',';
-        if (multiline)
-            out << '\n' << indent;
+        if (i) out << ',';
+        if (multiline) out << '\n' << indent;
         out << '"' << jsonEscape(fields[i].first) << "\": \"" << jsonEscape(fields[i].second)
             << '"';
     }
-    if (multiline)
-        out << '\n';
+    if (multiline) out << '\n';
     out << '}';
 }
 

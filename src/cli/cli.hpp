@@ -10,8 +10,8 @@ namespace cli {
 
 // Exit statuses shared by every command.
 inline constexpr int kOk = 0;
-inline constexpr int kUsage = 1;       // the command line itself is wrong
-inline constexpr int kNoResult = 2;    // the input was read but gives no result
+inline constexpr int kUsage = 1;    // the command line itself is wrong
+inline constexpr int kNoResult = 2; // the input was read but gives no result
 
 // Runs the command named by argv[1]. Returns nullopt when argv names no command, so that the
 // caller opens the program's window instead.

@@ -9,8 +9,12 @@
 namespace numtext {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A decimal number as digits and the position of the point: value = 0.d1d2d3... * 10^point.
 // Digits carry no leading zeros (an empty string is zero).
@@ -40,8 +44,7 @@ Decimal fromScientific(std::string_view s) {
     d.point = exponent + 1;
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
-    if (d.digits.empty())
-        d.point = 0;
+    if (d.digits.empty()) d.point = 0;
     return d;
 }
 
@@ -66,8 +69,7 @@ void roundTo(Decimal& d, int decimals) {
         d.point = 0;
         return;
     }
-    if (static_cast<std::size_t>(keep) >= d.digits.size())
-        return;
+    if (static_cast<std::size_t>(keep) >= d.digits.size()) return;
     const bool up = d.digits[keep] >= '5';
     d.digits.resize(keep);
     if (up) {
@@ -85,8 +87,7 @@ void roundTo(Decimal& d, int decimals) {
     }
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
-    if (d.digits.empty())
-        d.point = 0;
+    if (d.digits.empty()) d.point = 0;
 }
 
 char digitAt(const Decimal& d, int index) {
@@ -109,9 +110,9 @@ std::string fractionPart(const Decimal& d, int count) {
 
 struct Pattern {
     std::string prefix, suffix;
-    int minInteger = 0;   // '0' placeholders before the point
-    int minFraction = 0;  // '0' placeholders after the point
-    int maxFraction = 0;  // all placeholders after the point
+    int minInteger = 0;  // '0' placeholders before the point
+    int minFraction = 0; // '0' placeholders after the point
+    int maxFraction = 0; // all placeholders after the point
     bool point = false;
     bool percent = false;
 };
@@ -134,8 +135,7 @@ Pattern parsePattern(std::string_view p) {
         } else if (c == '0' || c == '#') {
             if (pat.point) {
                 ++pat.maxFraction;
-                if (c == '0')
-                    pat.minFraction = pat.maxFraction;
+                if (c == '0') pat.minFraction = pat.maxFraction;
             } else if (c == '0') {
                 ++pat.minInteger;
             }
@@ -156,15 +156,13 @@ double value(std::string_view text) {
     };
     skipBlanks();
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        if (text[i] == '-')
-            clean.push_back('-');
+        if (text[i] == '-') clean.push_back('-');
         ++i;
     }
     bool anyDigit = false, seenPoint = false;
     for (;; ++i) {
         skipBlanks();
-        if (i >= text.size())
-            break;
+        if (i >= text.size()) break;
         if (isDigit(text[i])) {
             clean.push_back(text[i]);
             anyDigit = true;
@@ -175,27 +173,22 @@ double value(std::string_view text) {
             break;
         }
     }
-    if (!anyDigit)
-        return 0.0;
+    if (!anyDigit) return 0.0;
     // An exponent counts only when digits follow it.
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
         while (j < text.size() && isBlank(text[j]))
             ++j;
-        if (j < text.size() && (text[j] == '-' || text[j] == '+'))
-            exponent.push_back(text[j++]);
+        if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent.push_back(text[j++]);
         bool expDigit = false;
         for (; j < text.size(); ++j) {
-            if (isBlank(text[j]))
-                continue;
-            if (!isDigit(text[j]))
-                break;
+            if (isBlank(text[j])) continue;
+            if (!isDigit(text[j])) break;
             exponent.push_back(text[j]);
             expDigit = true;
         }
-        if (expDigit)
-            clean += exponent;
+        if (expDigit) clean += exponent;
     }
     double result = 0.0;
     const char* first = clean.data();
@@ -206,8 +199,7 @@ double value(std::string_view text) {
         const bool negative = clean.front() == '-';
         const auto e = clean.find('e');
         const bool tiny = e != std::string::npos && clean[e + 1] == '-';
-        if (tiny)
-            return 0.0;
+        if (tiny) return 0.0;
         return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
     }
     (void)ptr;
@@ -215,8 +207,7 @@ double value(std::string_view text) {
 }
 
 std::string format(double v, std::string_view pattern) {
-    if (!std::isfinite(v))
-        return {};
+    if (!std::isfinite(v)) return {};
     const Pattern pat = parsePattern(pattern);
     Decimal d = shortestDecimal(v);
     if (pat.percent && !d.digits.empty())
@@ -231,20 +222,17 @@ std::string format(double v, std::string_view pattern) {
         fraction.pop_back();
 
     std::string out;
-    if (d.negative && !d.digits.empty())
-        out.push_back('-');
+    if (d.negative && !d.digits.empty()) out.push_back('-');
     out += pat.prefix;
     out += integer;
-    if (pat.point)
-        out.push_back('.');
+    if (pat.point) out.push_back('.');
     out += fraction;
     out += pat.suffix;
     return out;
 }
 
 std::string leadingBlank(double v) {
-    if (!std::isfinite(v) || v == 0.0)
-        return " 0";
+    if (!std::isfinite(v) || v == 0.0) return " 0";
     Decimal d = significantDecimal(v, 15);
     std::string out(1, d.negative ? '-' : ' ');
     if (d.point <= 0) {
@@ -254,8 +242,7 @@ std::string leadingBlank(double v) {
         return out;
     }
     out += integerPart(d);
-    if (static_cast<int>(d.digits.size()) > d.point)
-        out += "." + d.digits.substr(d.point);
+    if (static_cast<int>(d.digits.size()) > d.point) out += "." + d.digits.substr(d.point);
     return out;
 }
 

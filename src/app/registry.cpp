@@ -1,0 +1,24 @@
+#include "app/registry.hpp"
+
+namespace app {
+
+Registry::Registry(std::unique_ptr<Beeper> beeper, std::unique_ptr<ProgramEnd> end,
+                   std::unique_ptr<PrintService> printer)
+    : beeper_(beeper ? std::move(beeper) : std::make_unique<QtBeeper>()),
+      end_(end ? std::move(end) : std::make_unique<QtProgramEnd>()),
+      printer_(printer ? std::move(printer) : std::make_unique<QtPrintService>()) {}
+
+Registry::~Registry() {
+    // Screens go in the reverse order of their creation.
+    for (auto it = created_.rbegin(); it != created_.rend(); ++it)
+        for (auto& [type, screen] : screens_)
+            if (screen.get() == *it) screen.reset();
+}
+
+void Registry::endProgram() {
+    if (ended_) return;
+    ended_ = true;
+    end_->end();
+}
+
+} // namespace app

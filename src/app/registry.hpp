@@ -1,0 +1,56 @@
+// The screens and services of one run. Each screen object is created on its first reference
+// and lives until the registry goes; screens reach each other through it.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <typeindex>
+#include <vector>
+
+#include "app/screen.hpp"
+#include "app/services.hpp"
+
+namespace app {
+
+class Registry {
+public:
+    // Real services when none are given.
+    explicit Registry(std::unique_ptr<Beeper> beeper = nullptr,
+                      std::unique_ptr<ProgramEnd> end = nullptr,
+                      std::unique_ptr<PrintService> printer = nullptr);
+    ~Registry();
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
+
+    // The one instance of screen type S, created (not loaded) on first reference.
+    template <class S> S& screen() {
+        auto& slot = screens_[std::type_index(typeid(S))];
+        if (!slot) {
+            slot = std::make_unique<S>(*this);
+            created_.push_back(slot.get());
+        }
+        return static_cast<S&>(*slot);
+    }
+    // The instance if it has been created, else null (does not create it).
+    template <class S> S* existing() const {
+        auto it = screens_.find(std::type_index(typeid(S)));
+        return it == screens_.end() ? nullptr : static_cast<S*>(it->second.get());
+    }
+
+    Beeper& beeper() { return *beeper_; }
+    PrintService& printer() { return *printer_; }
+
+    // Ends the program at once: from here on no screen loads, shows or handles events.
+    void endProgram();
+    bool hasEnded() const { return ended_; }
+
+private:
+    std::map<std::type_index, std::unique_ptr<Screen>> screens_;
+    std::vector<Screen*> created_;
+    std::unique_ptr<Beeper> beeper_;
+    std::unique_ptr<ProgramEnd> end_;
+    std::unique_ptr<PrintService> printer_;
+    bool ended_ = false;
+};
+
+} // namespace app

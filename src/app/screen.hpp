@@ -1,0 +1,83 @@
+// One screen of the wizard. The object lives for the whole run and holds the screen's
+// variables; its window and controls exist only while it is loaded. Loading builds the
+// controls from the design and runs the load handler; unloading runs the unload handler,
+// which decides whether the program ends, and discards the controls but not the variables.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace app {
+
+class Registry;
+class Screen;
+
+enum class MousePointer { Default, Hourglass };
+
+// The window of a screen: reports the close box and mouse moves to its screen.
+class FormWindow final : public QWidget {
+public:
+    explicit FormWindow(Screen& screen);
+    void detach() { screen_ = nullptr; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    Screen* screen_;
+};
+
+class Screen {
+public:
+    Screen(Registry& registry, QString name);
+    virtual ~Screen();
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+
+    const QString& name() const { return name_; }
+    bool isLoaded() const { return window_ != nullptr; }
+    bool isVisible() const { return window_ && window_->isVisible(); }
+
+    void load();
+    void show();
+    void hide();
+    // Runs the unload handler, then discards the window. Nothing happens when not loaded.
+    void unload();
+
+    // The window, loading the screen first (touching a control loads its screen).
+    FormWindow& window();
+
+    MousePointer mousePointer() const { return pointer_; }
+    void setMousePointer(MousePointer p);
+
+    // A control by its name; loads the screen. Null when no control of that name and type.
+    template <class T> T* control(const QString& objectName) {
+        return window().findChild<T*>(objectName);
+    }
+
+protected:
+    // Creates the controls of the design inside `w` (caption, size and controls).
+    virtual void build(FormWindow& w) = 0;
+    virtual void onLoad() {}
+    // The unload handler: decides, by the screen's flags, whether the program ends.
+    virtual void onUnload() {}
+    // The mouse moves over the window's background.
+    virtual void onMouseMove() {}
+
+    Registry& registry() const { return registry_; }
+    void endProgram();
+    void beep();
+
+private:
+    friend class FormWindow;
+    void closedByUser();
+
+    Registry& registry_;
+    QString name_;
+    FormWindow* window_ = nullptr;
+    MousePointer pointer_ = MousePointer::Default;
+};
+
+} // namespace app

@@ -1,0 +1,58 @@
+// Side effects that tests must see or suppress. The registry owns one of each; the real ones
+// use Qt, tests install fakes that count beeps, note the end of the program or answer the
+// printer dialog.
+#pragma once
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace app {
+
+class Beeper {
+public:
+    virtual ~Beeper() = default;
+    virtual void beep() = 0;
+};
+
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    // Stops the program: the event loop ends once the running handler returns.
+    virtual void end() = 0;
+};
+
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+    // The printer dialog: the number of copies chosen, or nullopt when the user cancels.
+    virtual std::optional<int> choosePrinter(QWidget* parent) = 0;
+    // Prints the image of a window on the printer chosen last.
+    virtual void printImage(QWidget* window, int copies) = 0;
+};
+
+class QtBeeper final : public Beeper {
+public:
+    void beep() override;
+};
+
+class QtProgramEnd final : public ProgramEnd {
+public:
+    void end() override;
+};
+
+// The platform's printer dialog and printer (print to PDF included).
+class QtPrintService final : public PrintService {
+public:
+    QtPrintService();
+    ~QtPrintService() override;
+    std::optional<int> choosePrinter(QWidget* parent) override;
+    void printImage(QWidget* window, int copies) override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace app

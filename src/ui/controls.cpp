@@ -1,0 +1,178 @@
+#include "ui/controls.hpp"
+
+#include <QFont>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <utility>
+
+#include "app/colors.hpp"
+#include "app/twips.hpp"
+
+namespace ui {
+
+QString uiFontFamily() {
+    return QStringLiteral("Noto Sans CJK JP");
+}
+
+namespace {
+QFont makeFont(Font f) {
+    QFont font(uiFontFamily());
+    font.setPointSizeF(f.points);
+    font.setBold(f.bold);
+    return font;
+}
+} // namespace
+
+Picture::Picture(QWidget* parent, const QString& resource)
+    : QWidget(parent), resource_(resource), renderer_(std::make_unique<QSvgRenderer>(resource)) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+Picture::~Picture() = default;
+
+bool Picture::hasImage() const {
+    return renderer_->isValid();
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer_->render(&p, QRectF(rect()));
+}
+
+// A double-click is press, release, press (the double-click), release: the click belongs to
+// the first release only.
+void Picture::mouseReleaseEvent(QMouseEvent* e) {
+    if (std::exchange(releaseEndsDoubleClick_, false)) return;
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+}
+
+void Picture::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    releaseEndsDoubleClick_ = true;
+    emit doubleClicked();
+}
+
+void Picture::mouseMoveEvent(QMouseEvent* e) {
+    emit mouseMoved();
+    QWidget::mouseMoveEvent(e);
+}
+
+Label::Label(QWidget* parent) : QLabel(parent) {
+    fore_ = app::systemColor(app::SystemColor::WindowText);
+    back_ = app::systemColor(app::SystemColor::ButtonFace);
+    setTextFormat(Qt::PlainText);
+    applyColors();
+}
+
+void Label::setCaption(const QString& caption) {
+    caption_ = caption;
+    QString shown = caption;
+    shown.replace(QChar('\r'), QChar('\n'));
+    setText(shown);
+}
+
+void Label::setBackColor(const QColor& c) {
+    back_ = c;
+    transparent_ = false;
+    applyColors();
+}
+
+void Label::setForeColor(const QColor& c) {
+    fore_ = c;
+    applyColors();
+}
+
+void Label::setTransparent() {
+    transparent_ = true;
+    applyColors();
+}
+
+void Label::applyColors() {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, back_);
+    p.setColor(QPalette::WindowText, fore_);
+    setPalette(p);
+    setAutoFillBackground(!transparent_);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* e) {
+    if (!std::exchange(releaseEndsDoubleClick_, false) && e->button() == Qt::LeftButton &&
+        rect().contains(e->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(e);
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent* e) {
+    releaseEndsDoubleClick_ = e->button() == Qt::LeftButton;
+    QLabel::mouseDoubleClickEvent(e);
+}
+
+Shape::Shape(QWidget* parent, Kind kind, const QColor& color, int penPixels)
+    : QWidget(parent), kind_(kind), color_(color), pen_(penPixels) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QPen pen(color_, pen_);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    if (kind_ == Kind::Rectangle) {
+        const double half = pen_ / 2.0;
+        p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    } else if (width() >= height()) {
+        p.drawLine(QPointF(0, height() / 2.0), QPointF(width(), height() / 2.0));
+    } else {
+        p.drawLine(QPointF(width() / 2.0, 0), QPointF(width() / 2.0, height()));
+    }
+}
+
+Label* addLabel(QWidget* parent, const QString& name, const QRect& twips, const QString& caption,
+                Font font, Qt::Alignment align) {
+    auto* l = new Label(parent);
+    l->setObjectName(name);
+    l->setFont(makeFont(font));
+    l->setAlignment(align);
+    l->setCaption(caption);
+    app::setTwips(l, twips);
+    return l;
+}
+
+Picture* addPicture(QWidget* parent, const QString& name, const QRect& twips,
+                    const QString& resource) {
+    auto* p = new Picture(parent, resource);
+    p->setObjectName(name);
+    app::setTwips(p, twips);
+    return p;
+}
+
+QPushButton* addButton(QWidget* parent, const QString& name, const QRect& twips,
+                       const QString& caption, Font font) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setFont(makeFont(font));
+    b->setAutoDefault(false);
+    app::setTwips(b, twips);
+    return b;
+}
+
+Shape* addShape(QWidget* parent, const QString& name, const QRect& twips, Shape::Kind kind,
+                const QColor& color, int penPixels) {
+    auto* s = new Shape(parent, kind, color, penPixels);
+    s->setObjectName(name);
+    app::setTwips(s, twips);
+    return s;
+}
+
+void setForm(QWidget* window, const QString& caption, int widthTwips, int heightTwips) {
+    window->setWindowTitle(caption);
+    window->setFixedSize(app::toPixels(widthTwips), app::toPixels(heightTwips));
+    window->setProperty("twips", QRect(0, 0, widthTwips, heightTwips));
+    window->setFont(makeFont({}));
+}
+
+} // namespace ui

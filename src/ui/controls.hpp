@@ -1,0 +1,109 @@
+// The few kinds of control the screens are made of. Each carries its name as objectName and
+// is placed in twips by the design helpers below.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QSvgRenderer;
+
+namespace ui {
+
+// A picture drawn from an SVG of the artwork; clicks and double-clicks are reported in the
+// order the user makes them (the double-click after its first click).
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(QWidget* parent, const QString& resource);
+    ~Picture() override;
+    const QString& resource() const { return resource_; }
+    bool hasImage() const;
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    QString resource_;
+    std::unique_ptr<QSvgRenderer> renderer_;
+    bool releaseEndsDoubleClick_ = false;
+};
+
+// A label whose caption may hold line breaks as character 13, with a back colour and a click.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent);
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    QColor backColor() const { return back_; }
+    void setBackColor(const QColor& c);
+    QColor foreColor() const { return fore_; }
+    void setForeColor(const QColor& c);
+    void setTransparent();
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    void applyColors();
+    bool releaseEndsDoubleClick_ = false;
+    QString caption_;
+    QColor back_, fore_;
+    bool transparent_ = false;
+};
+
+// A rectangle or a line drawn over the window, deaf to the mouse (the selection frame and
+// the decorative rules of the choice screens).
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Rectangle, Line };
+    Shape(QWidget* parent, Kind kind, const QColor& color, int penPixels);
+    QColor borderColor() const { return color_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Kind kind_;
+    QColor color_;
+    int pen_;
+};
+
+// Design helpers: create a control with its name at a twip rectangle.
+struct Font {
+    double points = 9;
+    bool bold = false;
+};
+Label* addLabel(QWidget* parent, const QString& name, const QRect& twips, const QString& caption,
+                Font font = {}, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+Picture* addPicture(QWidget* parent, const QString& name, const QRect& twips,
+                    const QString& resource);
+QPushButton* addButton(QWidget* parent, const QString& name, const QRect& twips,
+                       const QString& caption, Font font = {});
+Shape* addShape(QWidget* parent, const QString& name, const QRect& twips, Shape::Kind kind,
+                const QColor& color, int penPixels = 1);
+// Sizes the window's client area in twips and sets its caption.
+void setForm(QWidget* window, const QString& caption, int widthTwips, int heightTwips);
+
+// The program's user-interface font family (Japanese glyphs).
+QString uiFontFamily();
+
+} // namespace ui

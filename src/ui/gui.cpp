@@ -1,0 +1,23 @@
+#include "ui/gui.hpp"
+
+#include <QApplication>
+#include <QFont>
+
+#include "app/registry.hpp"
+#include "ui/controls.hpp"
+#include "ui/form_open.hpp"
+
+namespace app {
+
+int runGui(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setFont(QFont(ui::uiFontFamily(), 9));
+    // Closing a window is an unload, and the screens' own rules decide whether that ends the
+    // program; Qt must not end it on its own when the last window goes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Registry registry;
+    registry.screen<ui::FormOpen>().show();
+    return QApplication::exec();
+}
+
+} // namespace app

@@ -1,0 +1,136 @@
+#include "ui/load_case_screens.hpp"
+
+#include "app/registry.hpp"
+#include "ui/beam_type_screen.hpp"
+#include "ui/controls.hpp"
+#include "ui/section_choice_screen.hpp"
+
+namespace ui {
+namespace {
+
+const QString kBack = QStringLiteral("←　前へ戻る");
+
+// The three cases of a two-support structure, named in the manner of the cantilever's.
+std::vector<Choice> twoSupportCases(const QString& prefix, const QString& picturePrefix,
+                                    const QString& name) {
+    return {
+        {picturePrefix + "中央", ":/assets/load_" + prefix + "_center.svg",
+         "  " + name + "中央集中荷重", LoadCase::MidSpanPoint},
+        {picturePrefix + "任意", ":/assets/load_" + prefix + "_l1.svg",
+         "  " + name + "任意点集中荷重", LoadCase::PointAtL1},
+        {picturePrefix + "分布", ":/assets/load_" + prefix + "_uniform.svg",
+         "  " + name + "分布荷重", LoadCase::Uniform},
+    };
+}
+
+} // namespace
+
+void LoadCaseScreen::onLoad() {
+    loadedFlag() = 1;
+    ChoiceScreen::onLoad();
+}
+
+void LoadCaseScreen::Form_Load_Call() {
+    ChoiceScreen::Form_Load_Call();
+    setMousePointer(app::MousePointer::Default);
+}
+
+void LoadCaseScreen::pictureClicked(const Choice& choice) {
+    markChoice(choice);
+    haritype = choice.value;
+}
+
+void LoadCaseScreen::pictureDoubleClicked(const Choice& choice) {
+    haritype = choice.value;
+    setMousePointer(app::MousePointer::Hourglass);
+    GoToMaterialScreen();
+}
+
+void LoadCaseScreen::nextClicked() {
+    if (haritype >= 1 && haritype <= 3) {
+        setMousePointer(app::MousePointer::Hourglass);
+        GoToMaterialScreen();
+        return;
+    }
+    Label& label = prompt();
+    label.show();
+    label.setCaption(QStringLiteral("梁構造を選んで下さい"));
+    setPromptColor(QColor(255, 0, 0));
+    beep();
+}
+
+void LoadCaseScreen::GoToMaterialScreen() {
+    registry().screen<Form断面選択>().show();
+    hide();
+}
+
+void LoadCaseScreen::backClicked() {
+    registry().screen<Form梁形式1>().show();
+    hide();
+}
+
+void LoadCaseScreen::onUnload() {
+    if (restarting() != 1 && FlgTugi == 0) endProgram();
+}
+
+Form片持0::Form片持0(app::Registry& registry)
+    : LoadCaseScreen(registry, QStringLiteral("Form片持0"),
+                     {QStringLiteral("片持-梁"),
+                      QStringLiteral("  片持を選択"),
+                      kBack,
+                      {
+                          {"Image片持集中", ":/assets/load_cantilever_point.svg",
+                           QStringLiteral("  片持集中荷重"), LoadCase::TipPoint},
+                          {"Image片持分布", ":/assets/load_cantilever_uniform.svg",
+                           QStringLiteral("  片持分布荷重"), LoadCase::UniformFull},
+                          {"Image片持分先", ":/assets/load_cantilever_partial.svg",
+                           QStringLiteral("  片持先端分布荷重"), LoadCase::UniformOverL1AtTip},
+                      }}) {}
+
+FormSuiCho::FormSuiCho(app::Registry& registry)
+    : LoadCaseScreen(registry, QStringLiteral("FormSuiCho"),
+                     {QStringLiteral("片持垂直-梁"),
+                      QStringLiteral("  片持垂直を選択"),
+                      kBack,
+                      {
+                          {"Image垂直集中", ":/assets/load_vertical_point.svg",
+                           QStringLiteral("  片持垂直集中荷重"), LoadCase::TipPoint},
+                          {"Image垂直分布", ":/assets/load_vertical_uniform.svg",
+                           QStringLiteral("  片持垂直分布荷重"), LoadCase::UniformFull},
+                          {"Image垂直分先", ":/assets/load_vertical_partial.svg",
+                           QStringLiteral("  片持垂直先端分布荷重"), LoadCase::UniformOverL1AtTip},
+                      }}) {}
+
+Form両端0::Form両端0(app::Registry& registry)
+    : LoadCaseScreen(registry, QStringLiteral("Form両端0"),
+                     {QStringLiteral("両端支持-梁"), QStringLiteral("  両端支持を選択"), kBack,
+                      twoSupportCases("simple", "Image両端支持", QStringLiteral("両端支持"))}) {}
+
+Form両端1::Form両端1(app::Registry& registry)
+    : LoadCaseScreen(registry, QStringLiteral("Form両端1"),
+                     {QStringLiteral("両端固定-梁"), QStringLiteral("  両端固定を選択"), kBack,
+                      twoSupportCases("fixed", "Image両端固定", QStringLiteral("両端固定"))}) {}
+
+FormPinKo::FormPinKo(app::Registry& registry)
+    : LoadCaseScreen(registry, QStringLiteral("FormPinKo"),
+                     {QStringLiteral("ピン固定-梁"), QStringLiteral("  ピン＆固定を選択"), kBack,
+                      twoSupportCases("pinfixed", "Imageピン固", QStringLiteral("ピン固定"))}) {}
+
+LoadCaseScreen* loadCaseScreen(app::Registry& registry, int hari) {
+    switch (hari) {
+    case BeamType::Cantilever:
+        return &registry.screen<Form片持0>();
+    case BeamType::VerticalCantilever:
+        return &registry.screen<FormSuiCho>();
+    case BeamType::SimplySupported:
+        return &registry.screen<Form両端0>();
+    case BeamType::FixedBothEnds:
+        return &registry.screen<Form両端1>();
+    case BeamType::PinnedFixed:
+        return &registry.screen<FormPinKo>();
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace ui

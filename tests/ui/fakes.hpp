@@ -1,0 +1,115 @@
+// Services that record instead of acting, and the helpers that drive screens as a user would.
+#pragma once
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/registry.hpp"
+#include "app/twips.hpp"
+
+// Readable names in failure messages.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << '{' << l.join(", ").toStdString() << '}';
+}
+QT_END_NAMESPACE
+
+namespace testing_ui {
+
+struct Counters {
+    int beeps = 0;
+    int ends = 0;
+    int printDialogs = 0;
+    std::optional<int> copiesChosen = 1;
+    std::vector<std::pair<QString, int>> printed; // window name, copies
+};
+
+class FakeBeeper final : public app::Beeper {
+public:
+    explicit FakeBeeper(Counters& c) : c_(c) {}
+    void beep() override { ++c_.beeps; }
+
+private:
+    Counters& c_;
+};
+
+class FakeEnd final : public app::ProgramEnd {
+public:
+    explicit FakeEnd(Counters& c) : c_(c) {}
+    void end() override { ++c_.ends; }
+
+private:
+    Counters& c_;
+};
+
+class FakePrinter final : public app::PrintService {
+public:
+    explicit FakePrinter(Counters& c) : c_(c) {}
+    std::optional<int> choosePrinter(QWidget*) override {
+        ++c_.printDialogs;
+        return c_.copiesChosen;
+    }
+    void printImage(QWidget* w, int copies) override {
+        c_.printed.emplace_back(w->objectName(), copies);
+    }
+
+private:
+    Counters& c_;
+};
+
+// A fresh program run: its own registry with recording services.
+class ProgramRun {
+public:
+    ProgramRun()
+        : registry(std::make_unique<FakeBeeper>(counters), std::make_unique<FakeEnd>(counters),
+                   std::make_unique<FakePrinter>(counters)) {}
+    ~ProgramRun() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    Counters counters;
+    app::Registry registry;
+};
+
+// The top-level windows that are visible now, by name.
+inline QStringList visibleWindows() {
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) names << w->objectName();
+    names.sort();
+    return names;
+}
+
+inline void click(QWidget* w) {
+    ASSERT_NE(w, nullptr);
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// Press, release, press as a double-click, release: what a real double-click delivers.
+inline void doubleClick(QWidget* w) {
+    ASSERT_NE(w, nullptr);
+    const QPoint at = w->rect().center();
+    QPointer<QWidget> guard(w);
+    QTest::mousePress(w, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, at);
+    if (!guard) return;
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(at), w->mapToGlobal(QPointF(at)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &dbl);
+    if (guard) QTest::mouseRelease(w, Qt::LeftButton, {}, at);
+}
+
+// The user closes the window with its close box.
+inline void closeBox(QWidget* window) {
+    ASSERT_NE(window, nullptr);
+    window->close();
+}
+
+} // namespace testing_ui
