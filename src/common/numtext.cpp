@@ -242,7 +242,10 @@ std::string leadingBlank(double v) {
         return out;
     }
     out += integerPart(d);
-    if (static_cast<int>(d.digits.size()) > d.point) out += "." + d.digits.substr(d.point);
+    if (static_cast<int>(d.digits.size()) > d.point) {
+        out.push_back('.');
+        out.append(d.digits, static_cast<std::size_t>(d.point));
+    }
     return out;
 }
 

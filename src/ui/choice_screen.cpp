@@ -66,6 +66,7 @@ void ChoiceScreen::build(app::FormWindow& w) {
              Shape::Kind::Rectangle, QColor(220, 0, 0), 3);
 
     Label* label2 = addLabel(&w, "Label2", {kMargin, labelTop, 4800, 420}, QString(), {12, true});
+    label2->setIndent(8);
     label2->hide();
 
     const int buttonWidth = 2040;
