@@ -17,6 +17,7 @@ struct Entry {
 // The commands, in the order the usage text lists them. Each command lives in its own
 // <name>_command.cpp and is declared in cli.hpp.
 const std::vector<Entry> kCommands = {
+    {"beam", &beamCommand, "one beam case: moments, stresses, deflections, verdict"},
 };
 
 void usage(std::ostream& err) {
