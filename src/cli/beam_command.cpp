@@ -2,7 +2,9 @@
 // would show.
 #include <charconv>
 #include <set>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "beam/dispatch.hpp"
 #include "cli/args.hpp"
@@ -127,40 +129,51 @@ std::string_view loadCaseName(beam::Structure s, int loadCase) {
     return cantilever ? "先端 L1 部分の等分布荷重" : "全長等分布荷重";
 }
 
+// The table's rows: a Japanese label and the field whose text it shows.
+constexpr std::pair<std::string_view, std::string_view> kTableRows[] = {
+    {"荷重 (N)", "Textkaju"},
+    {"  モーメント (N・m)", "Textkajumo"},
+    {"  最大曲げ応力 (N/mm2)", "Textkajumage"},
+    {"  たわみ量 (mm)", "Textkajutawami"},
+    {"自重 (N)", "Textjiju"},
+    {"  モーメント (N・m)", "Textjmo"},
+    {"  最大曲げ応力 (N/mm2)", "Textjmage"},
+    {"  たわみ量 (mm)", "Textjtawami"},
+    {"荷重＋自重 (N)", "Textkajut"},
+    {"  モーメント (N・m)", "Textmot"},
+    {"  最大曲げ応力 (N/mm2)", "Textmaget"},
+    {"  たわみ量 (mm)", "Texttawamit"},
+    {"曲げ応力 率", "Labelmagehikaku"},
+    {"たわみ 率", "Labeltawamihikaku"},
+    {"荷重 [kg]", "TextkajuOld"},
+    {"  モーメント [kg・cm]", "TextkajumoOld"},
+    {"  最大曲げ応力 [kg/cm2]", "TextkajumageOld"},
+    {"自重 [kg]", "TextjijuOld"},
+    {"  モーメント [kg・cm]", "TextjmoOld"},
+    {"  最大曲げ応力 [kg/cm2]", "TextjmageOld"},
+    {"荷重＋自重 [kg]", "TextkajutOld"},
+    {"  モーメント [kg・cm]", "TextmotOld"},
+    {"  最大曲げ応力 [kg/cm2]", "TextmagetOld"},
+};
+
 Fields tableRows(const beam::Inputs& in, const Shown& s) {
-    const beam::TwinTexts& si = s.results.si;
-    const beam::DeflectionTexts& d = s.results.deflections;
-    std::string verdict = s.hantei;
-    if (!s.maru.empty()) verdict += "  " + s.maru;
-    return {
+    const Fields fields = kvFields(s);
+    const auto text = [&](std::string_view name) {
+        for (const auto& [field, value] : fields)
+            if (field == name) return value;
+        return std::string();
+    };
+    Fields rows = {
         {"梁形式", std::string(structureName(in.structure))},
         {"荷重条件", std::string(loadCaseName(in.structure, in.loadCase))},
         {"式", s.formula},
-        {"荷重 (N)", si.kaju},
-        {"  モーメント (N・m)", si.kajumo},
-        {"  最大曲げ応力 (N/mm2)", si.kajumage},
-        {"  たわみ量 (mm)", d.kajutawami},
-        {"自重 (N)", si.jiju},
-        {"  モーメント (N・m)", si.jmo},
-        {"  最大曲げ応力 (N/mm2)", si.jmage},
-        {"  たわみ量 (mm)", d.jtawami},
-        {"荷重＋自重 (N)", si.kajut},
-        {"  モーメント (N・m)", si.mot},
-        {"  最大曲げ応力 (N/mm2)", si.maget},
-        {"  たわみ量 (mm)", d.tawamit},
-        {"曲げ応力 率", s.results.labelmagehikaku},
-        {"たわみ 率", s.results.labeltawamihikaku.value_or("")},
-        {"判定", verdict},
-        {"荷重 [kg]", s.old.kaju},
-        {"  モーメント [kg・cm]", s.old.kajumo},
-        {"  最大曲げ応力 [kg/cm2]", s.old.kajumage},
-        {"自重 [kg]", s.old.jiju},
-        {"  モーメント [kg・cm]", s.old.jmo},
-        {"  最大曲げ応力 [kg/cm2]", s.old.jmage},
-        {"荷重＋自重 [kg]", s.old.kajut},
-        {"  モーメント [kg・cm]", s.old.mot},
-        {"  最大曲げ応力 [kg/cm2]", s.old.maget},
     };
+    for (const auto& [label, name] : kTableRows) {
+        rows.emplace_back(std::string(label), text(name));
+        if (name == "Labeltawamihikaku")
+            rows.emplace_back("判定", s.maru.empty() ? s.hantei : s.hantei + "  " + s.maru);
+    }
+    return rows;
 }
 
 } // namespace

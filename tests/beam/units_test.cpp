@@ -23,22 +23,22 @@ TEST(OldUnits, FollowTheDisplayedSiTexts) {
     si.kaju = "19.6";    // 19.6 / 9.8 = 2 kg
     si.kajumo = "98";    // 98 / 9.8 × 100 = 1000 kg·cm
     si.kajumage = "9.8"; // 9.8 / 9.8 × 100 = 100 kg/cm²
-    si.jiju = "98.0";    // 10 kg
-    si.jmo = "49";       // 500 kg·cm
-    si.jmage = "4.9";    // 50 kg/cm²
-    si.kajut = "1098.0"; // 112.04 kg
-    si.mot = "1049";     // 10704.08 kg·cm
-    si.maget = "104.9";  // 1070.41 kg/cm²
+    si.jiju = "12.3";    // 1.255 kg
+    si.jmo = "6";        // 61.22 kg·cm
+    si.jmage = "0.6";    // 6.122 kg/cm²
+    si.kajut = "1012.3"; // 103.296 kg
+    si.mot = "1006";     // 10265.31 kg·cm
+    si.maget = "100.6";  // 1026.53 kg/cm²
     const beam::TwinTexts old = beam::OldTaniSet(si);
     EXPECT_EQ(old.kaju, "2.0");
     EXPECT_EQ(old.kajumo, "1000");
     EXPECT_EQ(old.kajumage, "100.0");
-    EXPECT_EQ(old.jiju, "10.0");
-    EXPECT_EQ(old.jmo, "500");
-    EXPECT_EQ(old.jmage, "50.0");
-    EXPECT_EQ(old.kajut, "112.0");
-    EXPECT_EQ(old.mot, "10704");
-    EXPECT_EQ(old.maget, "1070.4");
+    EXPECT_EQ(old.jiju, "1.3");
+    EXPECT_EQ(old.jmo, "61");
+    EXPECT_EQ(old.jmage, "6.1");
+    EXPECT_EQ(old.kajut, "103.3");
+    EXPECT_EQ(old.mot, "10265");
+    EXPECT_EQ(old.maget, "1026.5");
 
     // Empty fields read as 0.
     const beam::TwinTexts fromEmpty = beam::OldTaniSet(beam::TwinTexts{});
