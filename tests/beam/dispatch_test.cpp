@@ -25,38 +25,16 @@ beam::Inputs tipLoad() {
     return in;
 }
 
-TEST(CalcDispatch, ShowsTheHandWorkedCantileverTexts) {
+TEST(CalcDispatch, ShowsTheResultsTheVerdictAndTheFormula) {
     const beam::Outcome out = beam::calcDispatch(tipLoad());
     ASSERT_TRUE(out.calculated());
     ASSERT_TRUE(out.results);
-    const beam::TwinTexts& si = out.results->si;
-    EXPECT_EQ(si.kaju, "1000");
-    EXPECT_EQ(si.kajumo, "1000");    // 1000 N × 1 m
-    EXPECT_EQ(si.kajumage, "100.0"); // 1000 N·m / 10 cm³
-    EXPECT_EQ(si.jiju, "98.0");      // 1 m × 10 kg/m × 9.8
-    EXPECT_EQ(si.jmo, "49");         // 98.0 × 1000 / 2 / 1000
-    EXPECT_EQ(si.jmage, "4.9");
-    EXPECT_EQ(si.kajut, "1098.0");
-    EXPECT_EQ(si.mot, "1049");
-    EXPECT_EQ(si.maget, "104.9");
-    // Load: 10¹²/(3 × 205000 × 10⁶) = 1.6260 mm; self: 98 × 10⁹/(8 × 205000 × 10⁶) = 0.0598 mm,
-    // which asks for two decimals.
-    EXPECT_EQ(out.results->deflections.kajutawami, "1.63");
-    EXPECT_EQ(out.results->deflections.jtawami, "0.06");
-    EXPECT_EQ(out.results->deflections.tawamit, "1.69");
+    // The figures of this beam, text by text, are checked through `hari beam --format kv`;
+    // here what the screen does besides writing them.
+    EXPECT_EQ(out.results->si.maget, "104.9");          // 100 + 98 × 1000 / 2 / 1000 / 10
     EXPECT_EQ(out.results->labelmagehikaku, "65.6 %");  // 104.9 / 160 = 0.6556
-    EXPECT_EQ(out.results->labeltawamihikaku, "1/593"); // 1000 / 1.6858 = 593.2
-    // Old units from the texts above: 1000 / 9.8 = 102.04 kg, 1000 / 9.8 × 100 = 10204 kg·cm...
-    const beam::TwinTexts& old = out.old;
-    EXPECT_EQ(old.kaju, "102.0");
-    EXPECT_EQ(old.kajumo, "10204");
-    EXPECT_EQ(old.kajumage, "1020.4");
-    EXPECT_EQ(old.jiju, "10.0");
-    EXPECT_EQ(old.jmo, "500");
-    EXPECT_EQ(old.jmage, "50.0");
-    EXPECT_EQ(old.kajut, "112.0");
-    EXPECT_EQ(old.mot, "10704");
-    EXPECT_EQ(old.maget, "1070.4");
+    EXPECT_EQ(out.results->deflections.maxKetasita, 2); // self weight 0.0598 mm
+    EXPECT_EQ(out.old, beam::OldTaniSet(out.results->si));
     ASSERT_TRUE(out.hantei);
     EXPECT_EQ(out.hantei->label判定, "曲げ応力 長期 OK");
     EXPECT_EQ(out.hantei->label丸, "○");
