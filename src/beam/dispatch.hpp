@@ -1,7 +1,8 @@
 // What one change of an input on the calculation screen computes. The screen turns its fields
 // into Inputs, calls calcDispatch and applies the Outcome to its controls:
 //   results       -> the SI result fields, the deflection fields and the two ratio captions
-//                    (nullopt: nothing was calculated, keep what is shown)
+//                    (nullopt: keep what is shown; zeros and empty texts when the section
+//                    values are unsound)
 //   old           -> the old-unit twins, always (OldTaniSet runs after every dispatch)
 //   labelinphantei-> the message label (nullopt: leave it)
 //   hanteiClear   -> call HanteiClear, before applying hantei
