@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+
 namespace cli {
 namespace {
 
@@ -15,19 +16,22 @@ struct Entry {
 
 // The commands, in the order the usage text lists them. Each command lives in its own
 // <name>_command.cpp and is declared in cli.hpp.
-const std::vector<Entry> kCommands = {};
+const std::vector<Entry> kCommands = {
+    {"beam", &beamCommand, "one beam case: moments, stresses, deflections, verdict"},
+};
 
 void usage(std::ostream& err) {
     err << "usage: hari                 open the program's window\n";
     for (const Entry& e : kCommands)
-        err << "       hari " << e.name
-            << std::string(16 - std::min<std::size_t>(15, e.name.size()), ' ') << e.summary << '\n';
+        err << "       hari " << e.name << std::string(16 - std::min<std::size_t>(15, e.name.size()), ' ')
+            << e.summary << '\n';
 }
 
 } // namespace
 
 std::optional<int> run(int argc, char** argv, std::ostream& out, std::ostream& err) {
-    if (argc < 2) return std::nullopt;
+    if (argc < 2)
+        return std::nullopt;
     const std::string_view name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         usage(out);
@@ -40,7 +44,8 @@ std::optional<int> run(int argc, char** argv, std::ostream& out, std::ostream& e
         }
     }
     // Anything else starting with a dash is left to the window toolkit (-platform, ...).
-    if (name.rfind("-", 0) == 0) return std::nullopt;
+    if (name.rfind("-", 0) == 0)
+        return std::nullopt;
     err << "hari: unknown command '" << name << "'\n";
     usage(err);
     return kUsage;
