@@ -17,6 +17,7 @@ struct Entry {
 // The commands, in the order the usage text lists them. Each command lives in its own
 // <name>_command.cpp and is declared in cli.hpp.
 const std::vector<Entry> kCommands = {
+    {"section", &sectionCommand, "section properties of one shape from its dimensions"},
 };
 
 void usage(std::ostream& err) {
