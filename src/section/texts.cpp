@@ -30,12 +30,10 @@ Display kekkaHyouji(const Properties& p) {
     const bool small = !tooSmall && p.div <= 0.01;
     for (std::size_t i = 0; i < kResultFieldCount; ++i) {
         d.fields[i].control = kFieldInfo[i].control;
-        if (tooSmall)
-            d.fields[i].text = "0";
-        else if (small && static_cast<ResultField>(i) != ResultField::D2rv)
-            d.fields[i].text = numtext::format(values[i], "####0.000");
-        else
-            d.fields[i].text = numtext::format(values[i], "####0.00");
+        const bool threeDecimals = small && static_cast<ResultField>(i) != ResultField::D2rv;
+        d.fields[i].text =
+            tooSmall ? std::string(1, '0')
+                     : numtext::format(values[i], threeDecimals ? "####0.000" : "####0.00");
     }
     d.beep = tooSmall;
     d.flgDSize = tooSmall ? 1 : 0;
