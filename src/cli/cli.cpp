@@ -18,6 +18,7 @@ struct Entry {
 // <name>_command.cpp and is declared in cli.hpp.
 const std::vector<Entry> kCommands = {
     {"beam", &beamCommand, "one beam case: moments, stresses, deflections, verdict"},
+    {"section", &sectionCommand, "section properties of one shape from its dimensions"},
 };
 
 void usage(std::ostream& err) {
