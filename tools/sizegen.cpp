@@ -192,6 +192,11 @@ std::string dim(double v) {
     return catalog::plainText(v);
 }
 
+// A wall or plate thickness of a pipe, tube or formed section: always with its tenth (2.0).
+std::string thick(double v) {
+    return std::floor(v) == v ? numtext::format(v, "0.0") : dim(v);
+}
+
 std::string dims(std::initializer_list<double> values) {
     std::string out;
     for (double v : values) {
@@ -239,7 +244,7 @@ void add(std::vector<Entry>& out, int code, const std::string& name, const Prope
 
 void addPipes(std::vector<Entry>& out, const std::vector<std::pair<double, double>>& sizes) {
     for (auto [d, t] : sizes)
-        add(out, 1, "φ" + dims({d, t}), pipe(d, t), Axis::X);
+        add(out, 1, "φ" + dim(d) + "×" + thick(t), pipe(d, t), Axis::X);
 }
 
 // Square tubes as code 2; rectangular ones (listed long side first) standing as 3, lying as 4.
@@ -248,7 +253,7 @@ void addTubes(std::vector<Entry>& out, const std::vector<std::array<double, 3>>&
     for (auto [h, b, t] : sizes) {
         const double rOut = formed ? 2 * t : 0, rIn = formed ? t : 0;
         const Properties p = tube(b, h, t, rOut, rIn);
-        const std::string name = "□-" + dims({h, b, t});
+        const std::string name = "□-" + dims({h, b}) + "×" + thick(t);
         if (h == b) {
             add(out, 2, name, p, Axis::X);
         } else {
@@ -305,7 +310,7 @@ void addFormed(std::vector<Entry>& out, int upright, const std::string& prefix,
     for (const FormedSize& s : sizes) {
         const Properties p = formedChannel(s.h, s.b, s.c, s.t, bent ? s.t : 0, bent ? 2 * s.t : 0);
         const std::string name =
-            prefix + (s.c > 0 ? dims({s.h, s.b, s.c, s.t}) : dims({s.h, s.b, s.t}));
+            prefix + (s.c > 0 ? dims({s.h, s.b, s.c}) : dims({s.h, s.b})) + "×" + thick(s.t);
         add(out, upright, name, p, Axis::X);
         add(out, upright + 1, name, p, Axis::Y);
     }

@@ -17,6 +17,7 @@ struct Entry {
 // The commands, in the order the usage text lists them. Each command lives in its own
 // <name>_command.cpp and is declared in cli.hpp.
 const std::vector<Entry> kCommands = {
+    {"sizes", &sizesCommand, "the standard sizes of a material and section shape"},
 };
 
 void usage(std::ostream& err) {

@@ -21,5 +21,6 @@ std::optional<int> run(int argc, char** argv, std::ostream& out, std::ostream& e
 using Command = int (*)(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 // The commands.
+int sizesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 } // namespace cli
