@@ -92,8 +92,8 @@ TEST(Materials, EveryMaterialHasPositiveConstantsOfTheRightOrder) {
         // their own (SS400's E 2 100 000 against 205 000, the woods' old allowable stresses a
         // tenth below the converted current ones), so only a unit slip is caught here.
         EXPECT_NEAR(m.yangOld / m.yang, 10.2, 0.3);
-        for (double ratio : {m.kmageOld / m.kmage, m.kashukuOld / m.kashuku,
-                             m.ksendanOld / m.ksendan}) {
+        for (double ratio :
+             {m.kmageOld / m.kmage, m.kashukuOld / m.kashuku, m.ksendanOld / m.ksendan}) {
             EXPECT_GT(ratio, 8.5);
             EXPECT_LT(ratio, 11.0);
         }
