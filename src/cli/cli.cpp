@@ -19,6 +19,7 @@ struct Entry {
 const std::vector<Entry> kCommands = {
     {"beam", &beamCommand, "one beam case: moments, stresses, deflections, verdict"},
     {"section", &sectionCommand, "section properties of one shape from its dimensions"},
+    {"sizes", &sizesCommand, "the standard sizes of a material and section shape"},
 };
 
 void usage(std::ostream& err) {

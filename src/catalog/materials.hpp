@@ -1,0 +1,64 @@
+// The fourteen materials of the material list, with the constants each one stores.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace catalog {
+
+// Decides the size-table file and the shape names of a material.
+enum class MaterialFamily { None, Steel, Stainless, Aluminium, Wood };
+
+// One entry of the material list. SI values in N/mm2, old values in kg/cm2 (kilogram-force),
+// specific gravity in g/cm3. The old values are a table of their own, not converted on the fly.
+struct Material {
+    int zaitype;               // list position + 1
+    std::string_view listText; // the list entry and the chosen-material label
+    std::string_view zaisitu;  // the name the later screens show
+    MaterialFamily family;
+    double yang;       // Dyangv
+    double kmage;      // Dkmagev
+    double kashuku;    // Dkashukuv
+    double ksendan;    // Dksendanv
+    double hiju;       // Dhijuv
+    double yangOld;    // DyangvOld
+    double kmageOld;   // DkmagevOld
+    double kashukuOld; // DkashukuvOld
+    double ksendanOld; // DksendanvOld
+};
+
+// The list in display order (zaitype 1..14).
+std::span<const Material> materials();
+
+// The material with this number, or nullptr.
+const Material* material(int zaitype);
+
+// Family by material number: 1 steel, 2 stainless, 3 aluminium, 4..22 wood (the size-table
+// rule reaches past the fourteen list entries), anything else none.
+MaterialFamily familyOf(int zaitype);
+
+// The five value boxes of the material screen as plain decimal text ("157", "90.5", "7.85").
+struct MaterialTexts {
+    std::string kmage, kashuku, ksendan, yang, hiju;
+};
+MaterialTexts siTexts(const Material& m);
+
+// Old-unit values of a typed (direct-entry) material, from the texts of its SI boxes: each
+// N/mm2 value times 100 / 9.8, kept to three significant figures like the list's own old
+// values (157 N/mm2 gives 1600 kg/cm2, 90.5 gives 924).
+struct OldUnits {
+    double yang, kmage, kashuku, ksendan;
+};
+OldUnits oldUnitsFromSi(double yang, double kmage, double kashuku, double ksendan);
+OldUnits oldUnitsFromSiTexts(std::string_view yang, std::string_view kmage,
+                             std::string_view kashuku, std::string_view ksendan);
+
+// A number rounded to `digits` significant figures, halves away from zero on its decimal form.
+double roundSignificant(double v, int digits);
+
+// A number as plain decimal text without a leading blank ("157", "90.5", "-0.5").
+std::string plainText(double v);
+
+} // namespace catalog
