@@ -1,0 +1,450 @@
+// calc01 from the dimensions to what the screen shows: the properties of every shape against
+// Green's theorem over its outline (circles as polygons of many sides, which also checks that
+// 3.141592 is close enough), the texts, the checks in their order, the fields of each shape and
+// the sketch.
+#include "section/calc.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using section::Dimensions;
+using section::Fill;
+using section::FillKind;
+using section::OutlineShape;
+using section::Rect;
+using section::Status;
+using namespace section::code;
+
+constexpr auto Y = section::kSketchYellow;
+constexpr auto B = section::kSketchDarkBlue;
+constexpr auto K = section::kSketchWindowText;
+constexpr Rect kFrame = section::kSketchFrame; // left 720, top 4560, side 1815
+
+struct Pt {
+    double x, y;
+};
+using Loop = std::vector<Pt>;      // counter-clockwise adds, clockwise (a hole) takes away
+using Polygon = std::vector<Loop>; // e4 is measured from its left edge
+
+Loop rect(double x0, double y0, double x1, double y1, bool hole = false) {
+    return hole ? Loop{{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}}
+                : Loop{{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+}
+Loop circle(double diameter, bool hole = false) {
+    // Radius chosen so the polygon has the circle's area: its I is then within (2π/n)².
+    const int n = 200000;
+    const double pi = std::acos(-1.0), step = (hole ? -2 : 2) * pi / n;
+    const double r = diameter / 2 * std::sqrt(2 * pi / n / std::sin(2 * pi / n));
+    Loop l;
+    for (int k = 0; k < n; ++k)
+        l.push_back({r * std::cos(step * k), r * std::sin(step * k)});
+    return l;
+}
+
+// What the calculator should show, in cm units, from the outline alone.
+struct Expected {
+    double area, i, z, r, e3, e4;
+};
+Expected integrate(const Polygon& p) {
+    double a = 0, sx = 0, sy = 0, ixx = 0, xmin = INFINITY, ymin = INFINITY, ymax = -INFINITY;
+    for (const Loop& l : p)
+        for (std::size_t k = 0; k < l.size(); ++k) {
+            const Pt u = l[k], v = l[(k + 1) % l.size()];
+            const double c = u.x * v.y - v.x * u.y;
+            a += c / 2;
+            sx += (u.y + v.y) * c / 6;
+            sy += (u.x + v.x) * c / 6;
+            ixx += (u.y * u.y + u.y * v.y + v.y * v.y) * c / 12;
+            xmin = std::min(xmin, u.x), ymin = std::min(ymin, u.y), ymax = std::max(ymax, u.y);
+        }
+    const double yc = sx / a, xc = sy / a, ic = ixx - a * yc * yc;
+    return {a / 100,
+            ic / 1e4,
+            ic / std::max(ymax - yc, yc - ymin) / 1e3,
+            std::sqrt(ic / a) / 10,
+            (yc - ymin) / 10,
+            (xc - xmin) / 10};
+}
+
+// The section as drawn in its picture, from HEN1 … HEN6 as calc01 leaves them; open sections as
+// rectangles side by side.
+Polygon outline(int code, Dimensions h) {
+    if (code == kSquareBar || code == kSquareTube) h = {h[0], h[0], h[1]}; // B × B, wall t
+    const double B = h[0], H = h[1], t = h[2];
+    switch (code) {
+    case kRoundPipe:
+        return {circle(B), circle(B - 2 * H, true)};
+    case kRoundBar:
+        return {circle(B)};
+    case kSquareTube:
+    case kRectTubeUpright:
+    case kRectTubeLying:
+        return {rect(0, 0, B, H), rect(t, t, B - t, H - t, true)};
+    case kEqualAngle:
+    case kUnequalAngleUpright:
+    case kUnequalAngleLying:
+        return {rect(0, 0, B, t), rect(0, t, t, H)};
+    case kLightChannelUpright: // web at the left
+        return {rect(0, 0, B, t), rect(0, t, t, H - t), rect(0, H - t, B, H)};
+    case kLightChannelLying: // web on top
+        return {rect(0, H - t, B, H), rect(0, 0, t, H - t), rect(B - t, 0, B, H - t)};
+    case kTeeUpright:
+        return {rect(0, H - t, B, H), rect((B - h[3]) / 2, 0, (B + h[3]) / 2, H - t)};
+    case kTeeLying: // flange at the right: e4 is taken from the tip of the stem
+        return {rect(B - h[3], 0, B, H), rect(0, (H - t) / 2, B - h[3], (H + t) / 2)};
+    case kUnequalI: {
+        const double A = h[0] / 2, W = h[1] / 2, D = h[2], a = h[3], w = h[4] / 2, b = h[5];
+        return {rect(-A, D - a, A, D), rect(-w, b, w, D - a), rect(-W, 0, W, b)};
+    }
+    default: // bars and solid rectangles
+        return {rect(0, 0, B, H)};
+    }
+}
+
+constexpr double kExact = 1e-9, kCircle = 1e-6, kRoot12 = 2e-5; // 0.28867 for 1/√12
+
+// A section of every shape, its designation and whether it gets the centroid note (only the
+// shapes whose centroid is off the middle); relative tolerances of the properties and of i.
+const struct Sample {
+    int code;
+    Dimensions hen;
+    const char* designation;
+    bool note;
+    double tolerance = kExact, gyration = kExact;
+} kSamples[] = {
+    {kRoundPipe, {60.5, 3.2}, "φ  60.5× t 3.2", false, kCircle, kCircle},
+    {kSquareTube, {100, 4.5}, "□  100× 100× t 4.5", false},
+    {kRectTubeLying, {125, 75, 4.5}, "□  125× 75× t 4.5", false},
+    {kFlatBarUpright, {9, 75}, "■  9× 75", false, kExact, kRoot12},
+    {kEqualAngle, {40, 7, 5}, "L  40× 40× t 5", true}, // the width stands for both legs
+    {kUnequalAngleUpright, {50, 90, 6}, "L  50× 90× t 6", true},
+    {kUnequalAngleLying, {200, 20, 15}, "L  200× 20× t 15", true}, // centroid in the long leg
+    {kRoundBar, {0.25}, "φ  0.25", false, kCircle, kCircle},
+    {kSquareBar, {16}, "■  16× 16", false, kExact, kRoot12},
+    {kSolidRectLying, {120, 45.5}, "■  120× 45.5", false, kExact, kRoot12},
+    {kLightChannelUpright, {40, 60, 19.9}, "軽溝縦   40× 60× t 19.9", false},
+    {kLightChannelLying, {30, 80, 14}, "軽溝横  80× 30× t 14", true},
+    {kTeeUpright, {20, 120, 15, 19}, "T  120× 20× t 15× a 19", true},
+    {kTeeLying, {50, 100, 6, 8}, "T  100× 50× t 6× a 8", false},
+    {kUnequalI, {60, 100, 200, 8, 6, 12}, "異形 A 60× B 100× H 200× a 8× t 6× b 12", true},
+    // The wider flange on top: the bottom face is the farther one and gives Z.
+    {kUnequalI, {150, 50, 200, 12, 6, 8}, "異形 A 150× B 50× H 200× a 12× t 6× b 8", true},
+};
+
+TEST(SectionCalc, EveryShapeAgreesWithItsOutlineAndIsDesignated) {
+    for (const auto& s : kSamples) {
+        SCOPED_TRACE(s.designation);
+        const auto out = section::calc01({s.code, s.hen, 7.85});
+        ASSERT_EQ(out.status, Status::Computed);
+        EXPECT_EQ(out.designation, s.designation);
+        EXPECT_EQ(out.bikou.has_value(), s.note);
+        const auto& p = *out.properties;
+        const Expected e = integrate(outline(s.code, out.hen));
+        EXPECT_NEAR(p.menseki, e.area, s.tolerance * e.area);
+        EXPECT_NEAR(p.div, e.i, s.tolerance * e.i);
+        EXPECT_NEAR(p.dzv, e.z, s.tolerance * e.z);
+        EXPECT_NEAR(p.d2rv, e.r, s.gyration * e.r);
+        EXPECT_NEAR(p.e3, e.e3, s.tolerance * e.e3);
+        EXPECT_NEAR(p.e4, e.e4, s.tolerance * e.e4);
+    }
+}
+
+std::string joined(const section::Display& d) {
+    std::string s;
+    for (const auto& f : d.fields)
+        s += (s.empty() ? "" : " ") + f.text;
+    return s;
+}
+
+TEST(SectionCalc, TextsOfTheWorkedAngleAndChannel) {
+    // Area 40·5 + 35·5 = 375 mm²; × 0.785 = 2.944 kg/m; × 9.8 = 28.849 N/m;
+    // yc = (1600·5 + 25·35) / 2 / 375 = 11.833 mm; I = (5·28.167³ + 40·11.833³ − 35·6.833³) / 3
+    // = 55 615 mm⁴; Z = I / 28.167 = 1 974 mm³; i = √(55 615 / 375) = 12.18 mm.
+    const auto out = section::calc01({kEqualAngle, {40, 0, 5}, 7.85});
+    EXPECT_EQ(joined(*out.display), "3.75 2.94 28.85 5.56 1.97 1.22 1.18 1.18");
+    EXPECT_EQ(out.bikou, "重心は下から 1.2 cm の位置です。");
+    EXPECT_FALSE(out.beep);
+    // Channel 100 × 50 × 5, web on top: web 500 mm² at 2.5 mm, flanges 2 × 225 mm² at 27.5 mm
+    // from the top: yw = (1250 + 12 375) / 950 = 14.34 mm, so 3.57 cm from the tips.
+    EXPECT_EQ(section::calc01({kLightChannelLying, {100, 50, 5}, 7.85}).bikou,
+              "重心は下から 3.6 cm の位置です。");
+}
+
+TEST(SectionCalc, ThreeDisplayRegimesOfTheSecondMoment) {
+    const auto with = [](double div) {
+        return section::kekkaHyouji({0.1234, 0.0975, 0.9555, div, 0.01255, 0.1545, 0.25, 0.3});
+    };
+    EXPECT_EQ(joined(with(0.0101)), "0.12 0.10 0.96 0.01 0.01 0.15 0.25 0.30");
+    // Three decimals, rounded half away from zero; the radius of gyration keeps two.
+    const auto three = with(0.01);
+    EXPECT_EQ(joined(three), "0.123 0.098 0.956 0.010 0.013 0.15 0.250 0.300");
+    EXPECT_FALSE(three.beep || three.flgDSize);
+    EXPECT_EQ(with(0.0011).text(section::ResultField::Div), "0.001");
+    for (double div : {0.001, 0.0005, 0.0, -1.0}) {
+        const auto none = with(div);
+        EXPECT_EQ(joined(none), "0 0 0 0 0 0 0 0");
+        EXPECT_TRUE(none.beep && none.flgDSize == 1);
+    }
+    // Angle 3 × 3 × 1: area 5 mm²; yc = (9 + 2) / 2 / 5 = 1.1 mm; I = (1.9³ + 3·1.1³ − 2·0.1³) / 3
+    // = 3.62 mm⁴ = 0.00036 cm⁴: zeros, but the designation, the sketch and the note all stay.
+    const auto out = section::calc01({kEqualAngle, {3, 0, 1}, 7.85});
+    EXPECT_TRUE(out.beep && out.flgDSize == 1 && out.sketch);
+    EXPECT_EQ(joined(*out.display), "0 0 0 0 0 0 0 0");
+    EXPECT_EQ(out.bikou, "重心は下から 0.1 cm の位置です。");
+    EXPECT_EQ(out.designation, "L  3× 3× t 1");
+    EXPECT_NEAR(out.properties->menseki, 0.05, 1e-12); // kept behind the "0"
+}
+
+// Only digits, one point, a leading minus or blank: no "inf", "nan" or exponent.
+bool plainNumber(const std::string& s) {
+    return !s.empty() && s.find_first_not_of("0123456789.- ") == std::string::npos;
+}
+
+TEST(SectionCalc, HugeAndTinyDimensionsNeverGiveInfNanOrExponents) {
+    // Every shape scaled over the whole range, then random dimensions of random codes, whose
+    // sketch must also stay inside its kFrame.
+    std::mt19937_64 rng(20240605);
+    std::uniform_real_distribution<double> exponent(-300, 300), moderate(-8, 8);
+    int drawn = 0;
+    for (int n = 0; n < 60000; ++n) {
+        const Sample& s = kSamples[n % std::size(kSamples)];
+        const double factor = std::pow(10.0, exponent(rng));
+        const bool scaled = n < 10000;
+        const int code = scaled ? s.code : 1 + static_cast<int>(rng() % 25);
+        Dimensions h = s.hen;
+        for (double& v : h)
+            v = scaled ? v * factor : std::pow(10.0, moderate(rng));
+        const auto out = section::calc01({code, h, 7.85});
+        if (out.status != Status::Computed) {
+            ASSERT_TRUE(!scaled || out.status == Status::OutOfRange) << code << " × " << factor;
+            continue;
+        }
+        for (const auto& f : out.display->fields)
+            ASSERT_TRUE(plainNumber(f.text)) << code << ' ' << f.control << " = " << f.text;
+        ASSERT_EQ((*out.designation + out.bikou.value_or("")).find_first_of("eEn"),
+                  std::string::npos);
+        if (scaled && factor <= 1e-20) {
+            ASSERT_EQ(out.flgDSize, 1) << code << " × " << factor;
+            ASSERT_GT(out.properties->e3, 0) << code; // the centroid of a tiny section, not 0/0
+        }
+        for (const auto& f : out.sketch ? out.sketch->fills : std::vector<Fill>{}) {
+            const Rect r = f.rect;
+            ASSERT_TRUE(r.width >= 0 && r.height >= 0 && r.left >= kFrame.left &&
+                        r.top >= kFrame.top && r.left + r.width <= kFrame.left + kFrame.width &&
+                        r.top + r.height <= kFrame.top + kFrame.height)
+                << code << ": " << r.left << ',' << r.top << ' ' << r.width << 'x' << r.height;
+        }
+        drawn += !scaled && out.sketch;
+    }
+    EXPECT_GT(drawn, 1000);
+    // e3 of 1e60 times the worked pipe is 3.025e60 cm: 61 digits, the point and two decimals.
+    const auto big = section::calc01({kRoundPipe, {60.5e60, 3.2e60}, 7.85});
+    EXPECT_EQ(big.display->text(section::ResultField::E3).size(), 61u + 3u);
+    // 1e100 mm to the fourth power is beyond the doubles: refused silently, nothing shown.
+    const auto huge = section::calc01({kSquareBar, {1e100}, 7.85});
+    EXPECT_EQ(huge.status, Status::OutOfRange);
+    EXPECT_FALSE(huge.bikou || huge.beep || huge.display);
+}
+
+const std::string kPipe = "パイプの肉厚が半径を超えてます。";
+const std::string kSquare =
+    "角パイプの肉厚が大きすぎます。正方形の幅と厚みを正しく入力して下さい。";
+const std::string kUpright = "角パイプは、縦長タイプです。幅と高さを正しく入力して下さい。";
+const std::string kLying = "角パイプは、横長タイプです。幅と高さを正しく入力して下さい。";
+const std::string kTube = "角パイプの肉厚が大きすぎます。";
+const std::string kRectUp =
+    "断面は縦長タイプです。横長タイプに変更する場合は、前に戻って、断面を再選択して下さい。";
+const std::string kRectLying =
+    "断面は横長タイプです。縦長タイプに変更する場合は、前に戻って、断面を再選択して下さい。";
+const std::string kWall = "肉厚が大きすぎます。";
+const std::string kSilent = "(guard)"; // stops without a message
+const std::string kOk = "";
+
+TEST(SectionChecks, FirstFailingCheckGivesItsMessageAndABeep) {
+    const struct {
+        int code;
+        section::Dimensions hen;
+        std::string message;
+    } cases[] = {
+        {kRoundPipe, {50, 25}, kPipe},
+        {kRoundPipe, {50, 24.9}, kOk},
+        {kSquareTube, {100, 50}, kSquare},
+        {kRectTubeUpright, {60, 40, 100}, kUpright}, // orientation before the wall
+        {kRectTubeUpright, {40, 60, 20}, kTube},
+        {kRectTubeUpright, {40, 40, 19}, kOk},
+        {kRectTubeLying, {40, 60, 100}, kLying},
+        {kRectTubeLying, {60, 40, 20}, kTube},
+        {kFlatBarUpright, {60, 40}, kRectUp},
+        {kFlatBarUpright, {40, 40}, kOk},
+        {kSolidRectUpright, {60.1, 60}, kRectUp},
+        {kFlatBarLying, {40, 60}, kRectLying},
+        {kFlatBarLying, {40, 40}, kOk},
+        {kSolidRectLying, {40, 40.1}, kRectLying},
+        {kEqualAngle, {40, 999, 40}, kWall},
+        {kEqualAngle, {40, 0, 39}, kOk}, // HEN2 is replaced by HEN1, so its 0 does not matter
+        {kUnequalAngleUpright, {50, 5, 5}, kWall},
+        {kUnequalAngleLying, {5, 50, 5}, kWall},
+        {kUnequalAngleUpright, {200, 10, 9}, kOk}, // no check compares B with H
+        {kLightChannelUpright, {40, 100, 40}, kWall},
+        {kLightChannelUpright, {60, 100, 50}, kWall},
+        {kLightChannelUpright, {60, 100, 49}, kOk},
+        {kLightChannelLying, {100, 40, 40}, kWall},
+        {kLightChannelLying, {100, 60, 50}, kWall},
+        {kLightChannelLying, {100, 60, 49}, kOk},
+        {kTeeUpright, {100, 50, 50, 6}, kWall},
+        {kTeeUpright, {100, 50, 8, 100}, kWall},
+        {kTeeLying, {100, 50, 8, 99}, kOk},
+        {kUnequalI, {60, 100, 200, 100, 6, 100}, kWall},
+        {kUnequalI, {60, 100, 200, 10, 60, 12}, kWall},
+        {kUnequalI, {100, 60, 200, 10, 60, 12}, kWall},
+        {kUnequalI, {60, 100, 200, 99, 6, 100}, kOk},
+        // Every used dimension must be positive on its own: two negatives make no section.
+        {kRoundPipe, {-50, -3}, kSilent},
+        {kTeeUpright, {100, 50, 8, 0}, kSilent},
+        {kUnequalI, {60, 100, 200, -8, 6, -12}, kSilent},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.code) + " expecting '" + c.message + "'");
+        const auto out = section::calc01({c.code, c.hen, 7.85});
+        if (c.message == kOk) {
+            EXPECT_EQ(out.status, Status::Computed);
+            continue;
+        }
+        const bool silent = c.message == kSilent;
+        EXPECT_EQ(out.status, silent ? Status::Incomplete : Status::Refused);
+        EXPECT_EQ(out.bikou.value_or(kSilent), c.message);
+        EXPECT_EQ(out.beep, !silent);
+        EXPECT_EQ(out.flgDSize, 0);
+        EXPECT_FALSE(out.properties || out.display || out.designation || out.sketch);
+    }
+}
+
+TEST(SectionChecks, ShapesTheCalculatorDoesNotComputeDoNothing) {
+    for (int code : {0, 7, 8, 9, 10, 11, 12, 16, 26, 99, -1}) {
+        const auto out = section::calc01({code, {100, 50, 5, 5, 5, 5}, 7.85});
+        EXPECT_EQ(out.status, Status::NotComputed) << code;
+        EXPECT_FALSE(out.bikou || out.beep || out.properties || out.sketch) << code;
+        EXPECT_FALSE(section::shapeLayout(code)) << code;
+    }
+}
+
+TEST(SectionLayout, PicturesFieldsAndCaptions) {
+    const struct {
+        int code;
+        const char* picture;
+        const char* fields; // HEN number and caption of each visible field
+    } cases[] = {
+        {kRoundPipe, "Image丸パイプinp", "1 直径φ(mm)|2 厚みｔ(mm)|"},
+        {kSquareTube, "Image角パイプinp", "1 幅・高 (mm)|2 厚みｔ(mm)|"},
+        {kEqualAngle, "ImageL等辺inp", "1 幅 ・ 高 (mm)|3 厚みｔ(mm)|"},
+        {kUnequalAngleLying, "ImageL等辺inp", "1 幅 (mm)|2 高 (mm)|3 厚み ｔ(mm)|"},
+        {kUnequalI, "ImageHa縦inp",
+         "1 幅Ａ (mm)|2 幅Ｂ (mm)|3 高 (mm)|4 厚み ａ(mm)|5 厚み ｔ(mm)|6 厚み ｂ(mm)|"},
+    };
+    for (const auto& c : cases) {
+        const auto layout = section::shapeLayout(c.code);
+        ASSERT_TRUE(layout) << c.code;
+        std::string fields;
+        for (const auto& f : layout->fields)
+            fields += std::to_string(f.hen) + " " + std::string(f.caption) + "|";
+        EXPECT_EQ(layout->picture, c.picture);
+        EXPECT_EQ(fields, c.fields);
+    }
+}
+
+// The sketch in twips: the expected rectangles are worked out by hand from
+// k = round(1815 / governing dimension).
+
+TEST(SectionSketch, EveryKindOfShapeIsPaintedAndOutlinedPartByPart) {
+    const struct {
+        int code;
+        section::Dimensions hen;
+        std::vector<Rect> parts;       // dark blue, outlined by Kaku1, 2, 3 (En1) in that order
+        std::optional<Rect> hole = {}; // yellow, outlined in yellow by Kaku2 (En2)
+    } cases[] = {
+        // k = 1815 / 60.5 = 30; wall 3.2 × 30 = 96; hole 1815 − 192 = 1623 from 720 + 96.
+        {kRoundPipe, {60.5, 3.2}, {kFrame}, Rect{816, 4656, 1623, 1623}},
+        {kRoundBar, {1e-9}, {kFrame}}, // solid bars have no scale: any size fills the frame
+        {kSquareBar, {1e9}, {kFrame}},
+        // Square tube 100 × 4.5: k = 18, wall 81.
+        {kSquareTube, {100, 4.5}, {kFrame}, Rect{801, 4641, 1653, 1653}},
+        // Upright tube 50 × 100 × 5: k = round(18.15) = 18; width 900 centred: 720 + 457.
+        {kRectTubeUpright, {50, 100, 5}, {{1177, 4560, 900, 1815}}, Rect{1267, 4650, 720, 1635}},
+        // H = 1000 governs, k = round(1.815) = 2: B = 999 would be 1998 wide, kept to the kFrame.
+        {kRectTubeUpright, {999, 1000, 10}, {kFrame}, Rect{740, 4580, 1775, 1775}},
+        // Lying flat bar 100 × 30: height 540 centred: 4560 + 637.
+        {kFlatBarLying, {100, 30}, {{720, 5197, 1815, 540}}},
+        // Angle 50 × 100 × 10: k = 18; legs 1815 high, 900 wide, 180 thick from the corner.
+        {kUnequalAngleUpright, {50, 100, 10}, {{720, 4560, 180, 1815}, {720, 6195, 900, 180}}},
+        // Channel 40 × 100 × 5, web at the left: width 720 centred at 720 + 547; walls 90.
+        {kLightChannelUpright,
+         {40, 100, 5},
+         {{1267, 4650, 90, 1635}, {1267, 4560, 720, 90}, {1267, 6285, 720, 90}}},
+        // Channel 100 × 40 × 5, web on top: height 720 centred at 4560 + 547.
+        {kLightChannelLying,
+         {100, 40, 5},
+         {{720, 5107, 1815, 90}, {720, 5197, 90, 630}, {2445, 5197, 90, 630}}},
+        // T 100 × 50, flange 10 (180), web 6 (108) centred at 720 + 853.
+        {kTeeUpright, {100, 50, 10, 6}, {{720, 4560, 1815, 180}, {1573, 4740, 108, 720}}},
+        // T lying 100 × 50, flange a = 10 (180) at the left, stem t = 6 (108) centred in 900.
+        {kTeeLying, {100, 50, 6, 10}, {{720, 5017, 180, 900}, {900, 5413, 1635, 108}}},
+        // I: H = 200 governs, k = round(9.075) = 9; flanges 540 × 90 and 900 × 108, web 54.
+        {kUnequalI,
+         {60, 100, 200, 10, 6, 12},
+         {{1357, 4560, 540, 90}, {1600, 4650, 54, 1617}, {1177, 6267, 900, 108}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        const bool round = c.code == kRoundPipe || c.code == kRoundBar;
+        const auto kind = round ? FillKind::Circle : FillKind::Box;
+        const std::size_t first =
+            static_cast<std::size_t>(round ? OutlineShape::En1 : OutlineShape::Kaku1);
+        std::vector<Fill> fills{{FillKind::Box, kFrame, Y}};
+        std::array<std::optional<section::Outline>, section::kOutlineShapeCount> outlines;
+        for (std::size_t n = 0; n < c.parts.size(); ++n) {
+            fills.push_back({kind, c.parts[n], B});
+            outlines[first + n] = section::Outline{true, c.parts[n], K};
+        }
+        if (c.hole) {
+            fills.push_back({kind, *c.hole, Y});
+            outlines[first + 1] = section::Outline{true, *c.hole, Y};
+        }
+        const auto s = section::danmenZu(c.code, c.hen);
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->fills, fills);
+        for (std::size_t n = 0; n < outlines.size(); ++n) {
+            EXPECT_EQ(s->outlines[n].visible, outlines[n].has_value()) << n;
+            if (outlines[n]) {
+                EXPECT_EQ(s->outlines[n], *outlines[n]) << n;
+            }
+        }
+    }
+}
+
+TEST(SectionSketch, NoSketchWhenTheScaleOrTheFrameLeavesSixteenBits) {
+    // 1815 / 0.05 = 36 300 twips per mm: too many.
+    EXPECT_FALSE(section::danmenZu(kRoundPipe, {0.05, 0.01}));
+    EXPECT_TRUE(section::danmenZu(kRoundPipe, {0.0554, 0.01})); // k = 32 762
+    EXPECT_FALSE(section::danmenZu(kSquareBar, {16}, {32000, 0, 1815, 1815}));
+    EXPECT_FALSE(section::danmenZu(kSquareBar, {16}, {0, -33000, 1815, 1815}));
+    EXPECT_FALSE(section::danmenZu(kSquareBar, {16}, {0, 0, 0, 0}));
+    // A section that cannot be sketched is still computed and shown.
+    const auto out = section::calc01({kRoundPipe, {0.05, 0.01}, 7.85});
+    EXPECT_EQ(out.status, section::Status::Computed);
+    EXPECT_TRUE(out.designation);
+    EXPECT_FALSE(out.sketch);
+    // The frame given to calc01 is the one sketched in.
+    const auto moved = section::calc01({kSquareBar, {16}, 7.85, {100, 200, 300, 300}});
+    EXPECT_EQ(moved.sketch->fills.back(), (Fill{FillKind::Box, {100, 200, 300, 300}, B}));
+}
+
+} // namespace
