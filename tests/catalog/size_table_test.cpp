@@ -46,13 +46,9 @@ TEST(SizeTableReader, KeepsTheRecordsOfOneShapeInFileOrder) {
     EXPECT_EQ((std::array{c[1].kind, c[2].kind, c[3].kind, c[4].kind, c[5].kind}),
               (std::array{Field::Kind::Text, Field::Kind::Empty, Field::Kind::Text,
                           Field::Kind::Empty, Field::Kind::Text}));
-    const catalog::SelectedSize s = catalog::selectSize(c, "7.85");
-    EXPECT_EQ((std::array{s.textMenseki, s.textJuryou, s.textDi, s.textDz}),
-              (std::array<std::string, 4>{"abc", "0.00", "", "12.5"}));
 }
 
-// Broken and hostile files: the shape-1 designations found and the values of an incomplete
-// final group, which are ignored.
+// Broken and hostile files: the shape-1 rows found, and the values of an ignored last group.
 TEST(SizeTableReader, OddlyBrokenFiles) {
     struct Case {
         std::string bytes;
@@ -106,9 +102,8 @@ long peakKbReading(std::size_t units) {
         std::ofstream out(dir.path / "big.csv", std::ios::binary);
         for (std::size_t i = 0; i < 12'000 * units; ++i)
             out << "2,\"H-100x100x6x8\",16.9,21.59,378,75.6,4.18\n";
-        const std::string x(1000, 'x');
         for (std::size_t i = 0; i < 1000 * units; ++i)
-            out << x;
+            out << std::string(1000, 'x');
         out << ",\"A\",1,2,3,4,5\n1,\"last\",1,2,3,4,5\n";
     }
     std::ofstream("/proc/self/clear_refs") << "5"; // restart the high-water mark
@@ -135,7 +130,6 @@ TEST(SizeTableReader, ManyMatchingRowsAreAllKept) {
     const auto r = read(file, 5);
     ASSERT_EQ(r.rows.size(), 1000u);
     EXPECT_EQ(r.rows[999][1].text, "FB-999");
-    EXPECT_EQ(r.droppedRows, 0u);
 }
 
 TEST(SizeTableFile, TheFirstFolderHoldingTheFileWins) {
@@ -158,9 +152,7 @@ TEST(SizeTableFile, TheFirstFolderHoldingTheFileWins) {
     }
     // A material of no family reads nothing and fails nothing.
     list = catalog::loadSizeList(30, 1, folders);
-    EXPECT_FALSE(list.fileName.has_value());
-    EXPECT_TRUE(list.table.ok());
-    EXPECT_TRUE(list.table.rows.empty());
+    EXPECT_TRUE(!list.fileName && list.table.ok() && list.table.rows.empty());
     // Without a choice: the working directory, then the data folder beside the program.
     EXPECT_EQ(catalog::defaultDataFolders(),
               (std::vector<fs::path>{fs::current_path(), catalog::executableFolder() / "data"}));
@@ -172,7 +164,6 @@ TEST(SizeTableFile, TheFirstFolderHoldingTheFileWins) {
 //   21.59 cm2, 0.38: 0.82042 -> 0.82 kg/m; 8.040116 -> 8.04 N/m
 //   0.5 cm2, 0.45: 0.0225 -> 0.02 kg/m (third decimal 2); * 9.8 = 0.2205 -> 0.22 N/m
 //   "12abc", 7.85: the leading 12 gives 9.42 kg/m, 92.316 -> 92.32 N/m
-// The area box changing to the same text gives the same mass.
 TEST(SelectedSize, MassAndWeightTexts) {
     struct Case {
         std::string area, sg, mass, weight;
@@ -184,12 +175,13 @@ TEST(SelectedSize, MassAndWeightTexts) {
           Case{"10", "abc", "0.00", "0.00"}}) {
         const catalog::SelectedSize s =
             catalog::selectSize(read("1,X,0," + c.area + ",1,2,3\n", 1).rows.at(0), c.sg);
-        EXPECT_EQ(s.textJuryou, c.mass) << c.area << " " << c.sg;
-        EXPECT_EQ(s.textJuryouSI, c.weight) << c.area << " " << c.sg;
-        EXPECT_EQ(catalog::massTextForArea(c.area, c.sg), c.mass) << c.area << " " << c.sg;
-        // The boxes take fields 2, 4, 5, 6 and 7: designation, A, I, Z, i.
-        EXPECT_EQ((std::array{s.danmenSize, s.textMenseki, s.textDi, s.textDz, s.txtD2r}),
-                  (std::array<std::string, 5>{"X", c.area, "1", "2", "3"}));
+        // The boxes in screen order (fields 2, 4, 6, 5, 7 as read), then the mass box after the
+        // area box changed to the same text.
+        EXPECT_EQ(
+            (std::array{s.danmenSize, s.textMenseki, s.textJuryou, s.textJuryouSI, s.textDz,
+                        s.textDi, s.txtD2r, catalog::massTextForArea(c.area, c.sg)}),
+            (std::array<std::string, 8>{"X", c.area, c.mass, c.weight, "2", "1", "3", c.mass}))
+            << c.area << " " << c.sg;
     }
 }
 
