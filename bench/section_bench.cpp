@@ -14,22 +14,22 @@ void run(benchmark::State& state, const section::Inputs& in) {
 }
 
 void BM_Calc01RoundPipe(benchmark::State& state) {
-    run(state, {section::code::kRoundPipe, {60.5, 3.2}, 7.85});
+    run(state, {shape::kRoundPipe, {60.5, 3.2}, 7.85});
 }
 BENCHMARK(BM_Calc01RoundPipe);
 
 void BM_Calc01UnequalI(benchmark::State& state) {
-    run(state, {section::code::kUnequalI, {60, 100, 200, 8, 6, 12}, 7.85});
+    run(state, {shape::kUnequalI, {60, 100, 200, 8, 6, 12}, 7.85});
 }
 BENCHMARK(BM_Calc01UnequalI);
 
 void BM_Calc01Angle(benchmark::State& state) {
-    run(state, {section::code::kUnequalAngleUpright, {50, 90, 6}, 7.85});
+    run(state, {shape::kUnequalAngleUpright, {50, 90, 6}, 7.85});
 }
 BENCHMARK(BM_Calc01Angle);
 
 void BM_Calc01Refused(benchmark::State& state) {
-    run(state, {section::code::kRoundPipe, {50, 25}, 7.85});
+    run(state, {shape::kRoundPipe, {50, 25}, 7.85});
 }
 BENCHMARK(BM_Calc01Refused);
 

@@ -447,7 +447,7 @@ std::vector<Entry> steel() {
           {300, 150, 3.2, 4.5, 0},
           {300, 150, 4.5, 6.0, 0},
           {350, 175, 4.5, 6.0, 0}},
-         catalog::kShapeOther, 0, "軽量H-");
+         shape::kOther, 0, "軽量H-");
     return out;
 }
 
@@ -546,7 +546,7 @@ std::vector<Entry> stainless() {
                                                                   {100, 50, 5, 7.5},
                                                                   {125, 65, 6, 8},
                                                                   {150, 75, 6.5, 10}}) {
-        add(out, catalog::kShapeOther, "[-" + dims({h, b, t1, t2}), channel(h, b, t1, t2, 0, 0, 0),
+        add(out, shape::kOther, "[-" + dims({h, b, t1, t2}), channel(h, b, t1, t2, 0, 0, 0),
             Axis::X);
     }
     return out;
@@ -625,7 +625,7 @@ std::vector<Entry> aluminium() {
                                                                   {50, 50, 5, 5},
                                                                   {60, 60, 6, 6},
                                                                   {75, 75, 6, 6}})
-        add(out, catalog::kShapeOther, "T-" + dims({b, h, tf}), tSection(h, b, tw, tf), Axis::X);
+        add(out, shape::kOther, "T-" + dims({b, h, tf}), tSection(h, b, tw, tf), Axis::X);
     return out;
 }
 

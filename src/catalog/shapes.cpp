@@ -30,8 +30,8 @@ constexpr std::array<ShapeInfo, 26> kShapes{{
     {25, "ImageH縦a", "H縦a", "H縦a"},
     {26, "Imageリップ縦", "リップ縦", "リップ縦"},
     {27, "Imageリップ横", "リップ横", "リップ横"},
-    {kShapeOther, "CommandSonota", "その他の断面", ""},
-    {kShapeDirectEntry, "ImgZIE", "直接データを入力", "直接データを入力"},
+    {shape::kOther, "CommandSonota", "その他の断面", ""},
+    {shape::kDirectEntry, "ImgZIE", "直接データを入力", "直接データを入力"},
 }};
 
 // Family names: steel, stainless, aluminium, wood. An empty text is a shape without a name.
@@ -57,7 +57,8 @@ constexpr std::array<FamilyNames, 18> kFamilyNames{{
     {18, {"角鋼", "", "角材正方形", "角材正方形"}},
     {19, {"角鋼－縦長", "", "", "角材長方形－縦"}},
     {20, {"角鋼－横長", "", "", "角材長方形－横"}},
-    {kShapeOther, {"断面その他・・・", "断面その他・・・", "断面その他・・・", "断面その他・・・"}},
+    {shape::kOther,
+     {"断面その他・・・", "断面その他・・・", "断面その他・・・", "断面その他・・・"}},
 }};
 
 int familyColumn(MaterialFamily family) {
@@ -111,30 +112,38 @@ std::string familyShapeName(int code, int zaitype) {
                                                     : "軽量溝形 横・・・") +
                    codeText;
         if (anyOf(code, {23, 24, 25})) return "";
-        if (code == kShapeDirectEntry) return "断面その他・・・" + codeText;
+        if (code == shape::kDirectEntry) return "断面その他・・・" + codeText;
     }
     return "::::::::::::" + codeText + std::to_string(zaitype);
 }
 
 NoListMode noListMode(int code, MaterialFamily family) {
     using enum MaterialFamily;
+    using namespace shape;
     const bool notSteel = family == Stainless || family == Aluminium || family == Wood;
-    if (code == kShapeDirectEntry || ((code == 11 || code == 12) && notSteel) ||
-        (code == 15 && family == Stainless))
+    const bool channel = code == kChannelUpright || code == kChannelLying;
+    const bool lightChannel = code == kLightChannelUpright || code == kLightChannelLying;
+    if (code == kDirectEntry || (channel && notSteel) ||
+        (code == kUnequalAngleLying && family == Stainless))
         return NoListMode::DirectOnly;
-    if (anyOf(code, {23, 24, 25}) || (code == 14 && family == Stainless) ||
-        ((code == 17 || code == 18) && family == Aluminium) ||
-        ((code == 21 || code == 22) && notSteel))
+    if (anyOf(code, {kTeeUpright, kTeeLying, kUnequalI}) ||
+        (code == kUnequalAngleUpright && family == Stainless) ||
+        ((code == kRoundBar || code == kSquareBar) && family == Aluminium) ||
+        (lightChannel && notSteel))
         return NoListMode::DirectOrCalc;
     return NoListMode::KeepsList;
 }
 
 bool hidesOtherSizeButton(int code) {
-    return anyOf(code, {9, 10, 11, 12, kShapeOther});
+    using namespace shape;
+    return anyOf(code, {kHUpright, kHTurned, kChannelUpright, kChannelLying, kOther});
 }
 
 bool opensCalculator(int code) {
-    return (code >= 1 && code <= 6) || (code >= 13 && code <= 15) || (code >= 17 && code <= 25);
+    using namespace shape;
+    return (code >= kRoundPipe && code <= kFlatBarLying) ||
+           (code >= kEqualAngle && code <= kUnequalAngleLying) ||
+           (code >= kRoundBar && code <= kUnequalI);
 }
 
 } // namespace catalog

@@ -7,12 +7,9 @@
 #include <string_view>
 
 #include "catalog/materials.hpp"
+#include "common/shape_codes.hpp"
 
 namespace catalog {
-
-// SectionShape codes that need a name in code; the others are plain numbers of the table.
-inline constexpr int kShapeOther = 88;       // "その他形状": other sections of the size table
-inline constexpr int kShapeDirectEntry = 99; // direct entry of section properties
 
 struct ShapeInfo {
     int code;

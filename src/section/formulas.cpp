@@ -214,7 +214,7 @@ Geometry geometry(Kind kind, const Dimensions& h) {
 
 Dimensions effectiveDimensions(const ShapeLayout& shape, const Dimensions& hen) {
     Dimensions d = hen;
-    if (shape.code == code::kEqualAngle) d[1] = d[0];
+    if (shape.code == shape::kEqualAngle) d[1] = d[0];
     return d;
 }
 

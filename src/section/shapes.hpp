@@ -7,29 +7,9 @@
 #include <span>
 #include <string_view>
 
-namespace section {
+#include "common/shape_codes.hpp"
 
-// Shape codes (`danmentype`). They cross screens as numbers, so they stay numbers here.
-namespace code {
-inline constexpr int kRoundPipe = 1;            // 丸パイプ
-inline constexpr int kSquareTube = 2;           // 角パイプ
-inline constexpr int kRectTubeUpright = 3;      // 角パイプ縦
-inline constexpr int kRectTubeLying = 4;        // 角パイプ横
-inline constexpr int kFlatBarUpright = 5;       // FB縦
-inline constexpr int kFlatBarLying = 6;         // FB横
-inline constexpr int kEqualAngle = 13;          // L等辺
-inline constexpr int kUnequalAngleUpright = 14; // L不等縦
-inline constexpr int kUnequalAngleLying = 15;   // L不等横
-inline constexpr int kRoundBar = 17;            // 丸ムク
-inline constexpr int kSquareBar = 18;           // 角ムク
-inline constexpr int kSolidRectUpright = 19;    // 角ムク縦
-inline constexpr int kSolidRectLying = 20;      // 角ムク横
-inline constexpr int kLightChannelUpright = 21; // 軽溝縦長
-inline constexpr int kLightChannelLying = 22;   // 軽溝横長
-inline constexpr int kTeeUpright = 23;          // T縦
-inline constexpr int kTeeLying = 24;            // T横
-inline constexpr int kUnequalI = 25;            // 異形 (H縦a)
-} // namespace code
+namespace section {
 
 // The family of formulas and of sketch a code belongs to.
 enum class Kind {

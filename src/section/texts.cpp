@@ -42,34 +42,34 @@ Display kekkaHyouji(const Properties& p) {
 
 std::string sizeDesignation(int shapeCode, const Dimensions& h) {
     switch (shapeCode) {
-    case code::kRoundPipe:
+    case shape::kRoundPipe:
         return "φ " + n(h[0]) + "× t" + n(h[1]);
-    case code::kSquareTube:
+    case shape::kSquareTube:
         return "□ " + n(h[0]) + "×" + n(h[0]) + "× t" + n(h[1]);
-    case code::kRectTubeUpright:
-    case code::kRectTubeLying:
+    case shape::kRectTubeUpright:
+    case shape::kRectTubeLying:
         return "□ " + n(h[0]) + "×" + n(h[1]) + "× t" + n(h[2]);
-    case code::kFlatBarUpright:
-    case code::kFlatBarLying:
-    case code::kSolidRectUpright:
-    case code::kSolidRectLying:
+    case shape::kFlatBarUpright:
+    case shape::kFlatBarLying:
+    case shape::kSolidRectUpright:
+    case shape::kSolidRectLying:
         return "■ " + n(h[0]) + "×" + n(h[1]);
-    case code::kEqualAngle:
-    case code::kUnequalAngleUpright:
-    case code::kUnequalAngleLying:
+    case shape::kEqualAngle:
+    case shape::kUnequalAngleUpright:
+    case shape::kUnequalAngleLying:
         return "L " + n(h[0]) + "×" + n(h[1]) + "× t" + n(h[2]);
-    case code::kRoundBar:
+    case shape::kRoundBar:
         return "φ " + n(h[0]);
-    case code::kSquareBar:
+    case shape::kSquareBar:
         return "■ " + n(h[0]) + "×" + n(h[0]);
-    case code::kLightChannelUpright:
+    case shape::kLightChannelUpright:
         return "軽溝縦  " + n(h[0]) + "×" + n(h[1]) + "× t" + n(h[2]);
-    case code::kLightChannelLying:
+    case shape::kLightChannelLying:
         return "軽溝横 " + n(h[1]) + "×" + n(h[0]) + "× t" + n(h[2]);
-    case code::kTeeUpright:
-    case code::kTeeLying:
+    case shape::kTeeUpright:
+    case shape::kTeeLying:
         return "T " + n(h[1]) + "×" + n(h[0]) + "× t" + n(h[2]) + "× a" + n(h[3]);
-    case code::kUnequalI:
+    case shape::kUnequalI:
         return "異形 A" + n(h[0]) + "× B" + n(h[1]) + "× H" + n(h[2]) + "× a" + n(h[3]) + "× t" +
                n(h[4]) + "× b" + n(h[5]);
     default:
@@ -79,12 +79,12 @@ std::string sizeDesignation(int shapeCode, const Dimensions& h) {
 
 std::optional<std::string> centroidNote(int shapeCode, double e3) {
     switch (shapeCode) {
-    case code::kEqualAngle:
-    case code::kUnequalAngleUpright:
-    case code::kUnequalAngleLying:
-    case code::kLightChannelLying:
-    case code::kTeeUpright:
-    case code::kUnequalI:
+    case shape::kEqualAngle:
+    case shape::kUnequalAngleUpright:
+    case shape::kUnequalAngleLying:
+    case shape::kLightChannelLying:
+    case shape::kTeeUpright:
+    case shape::kUnequalI:
         return "重心は下から " + numtext::format(e3, "##0.0") + " cm の位置です。";
     default:
         return std::nullopt;
