@@ -97,7 +97,7 @@ TEST(FormulaRoutines, AgreeWithTheBeamEquationForEveryStructureAndLoadCase) {
     using S = Structure;
     const End F = End::Fixed, P = End::Pinned, R = End::Free;
     const double l = 2000, a = 300, w = 0.5, ei = 205000.0 * 100 * 1e4;
-    // 10.3 kg/m: self weight 201.88 N, shown as "201.9", the figure its moment uses.
+    // 2000 mm × 10.3 kg/m × 9.8 / 1000 = 201.88 N, shown as "201.9", the figure its moment uses.
     const double self = 201.88, shownSelf = 201.9;
     struct Row {
         S s;
@@ -133,7 +133,7 @@ TEST(FormulaRoutines, AgreeWithTheBeamEquationForEveryStructureAndLoadCase) {
                                        "M=-ω*L1(L-L1/2) δ=ω*L^4/(24EI)*(3-4*L2^3/L^3+L2^4/L^4)"};
     std::set<std::string> formulas;
     for (const Row& c : rows) {
-        SCOPED_TRACE(testing::Message() << "structure " << int(c.s) << " case " << c.loadCase);
+        SCOPED_TRACE(testing::Message() << int(c.s) << "/" << c.loadCase << " at " << c.at);
         beam::Inputs in = tipLoad(c.s, c.loadCase);
         in.spanMm = l;
         in.l1Mm = c.loadCase == 2 ? c.at : a; // a point load stands at L1
