@@ -66,6 +66,7 @@ TEST(HanteiShow, JudgesTheDisplayedStressWithStrictLimits) {
         {"160.1", beam::Grade::ShortTermOk, "曲げ応力 短期 OK △", 2141.3375},
         {"240.0", beam::Grade::ShortTermOk, "曲げ応力 短期 OK △", 3210}, // r = 1.5
         {"240.1", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 3211.3375},
+        {"320.01", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 4280}, // just over 200 %
         {"400.0", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 4280}, // capped at 200 %
     };
     for (const Row& r : rows) {
