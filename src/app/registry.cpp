@@ -10,9 +10,8 @@ Registry::Registry(std::unique_ptr<Beeper> beeper, std::unique_ptr<ProgramEnd> e
 
 Registry::~Registry() {
     // Screens go in the reverse order of their creation.
-    for (auto it = created_.rbegin(); it != created_.rend(); ++it)
-        for (auto& [type, screen] : screens_)
-            if (screen.get() == *it) screen.reset();
+    while (!owned_.empty())
+        owned_.pop_back();
 }
 
 void Registry::endProgram() {

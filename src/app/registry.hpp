@@ -24,17 +24,17 @@ public:
 
     // The one instance of screen type S, created (not loaded) on first reference.
     template <class S> S& screen() {
-        auto& slot = screens_[std::type_index(typeid(S))];
+        Screen*& slot = byType_[std::type_index(typeid(S))];
         if (!slot) {
-            slot = std::make_unique<S>(*this);
-            created_.push_back(slot.get());
+            owned_.push_back(std::make_unique<S>(*this));
+            slot = owned_.back().get();
         }
         return static_cast<S&>(*slot);
     }
     // The instance if it has been created, else null (does not create it).
     template <class S> S* existing() const {
-        auto it = screens_.find(std::type_index(typeid(S)));
-        return it == screens_.end() ? nullptr : static_cast<S*>(it->second.get());
+        auto it = byType_.find(std::type_index(typeid(S)));
+        return it == byType_.end() ? nullptr : static_cast<S*>(it->second);
     }
 
     Beeper& beeper() { return *beeper_; }
@@ -45,8 +45,8 @@ public:
     bool hasEnded() const { return ended_; }
 
 private:
-    std::map<std::type_index, std::unique_ptr<Screen>> screens_;
-    std::vector<Screen*> created_;
+    std::vector<std::unique_ptr<Screen>> owned_; // in the order of creation
+    std::map<std::type_index, Screen*> byType_;
     std::unique_ptr<Beeper> beeper_;
     std::unique_ptr<ProgramEnd> end_;
     std::unique_ptr<PrintService> printer_;

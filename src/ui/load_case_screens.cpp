@@ -47,7 +47,7 @@ void LoadCaseScreen::pictureDoubleClicked(const Choice& choice) {
 }
 
 void LoadCaseScreen::nextClicked() {
-    if (haritype >= 1 && haritype <= 3) {
+    if (haritype >= beam::kLoadCase1 && haritype <= beam::kLoadCase3) {
         setMousePointer(app::MousePointer::Hourglass);
         GoToMaterialScreen();
         return;

@@ -3,21 +3,22 @@
 // point load at mid-span, a point load at L1 and a uniform load.
 #pragma once
 
+#include "beam/dispatch.hpp"
 #include "ui/choice_screen.hpp"
 
 namespace ui {
 
-// Load cases (`haritype`) as the calculation reads them.
+// Load cases (`haritype`) as the calculation numbers them; 0 before the first choice.
 namespace LoadCase {
 inline constexpr int None = 0;
 // Cantilevers
-inline constexpr int TipPoint = 1;
-inline constexpr int UniformFull = 2;
-inline constexpr int UniformOverL1AtTip = 3;
+inline constexpr int TipPoint = beam::kLoadCase1;
+inline constexpr int UniformFull = beam::kLoadCase2;
+inline constexpr int UniformOverL1AtTip = beam::kLoadCase3;
 // Beams on two supports
-inline constexpr int MidSpanPoint = 1;
-inline constexpr int PointAtL1 = 2;
-inline constexpr int Uniform = 3;
+inline constexpr int MidSpanPoint = beam::kLoadCase1;
+inline constexpr int PointAtL1 = beam::kLoadCase2;
+inline constexpr int Uniform = beam::kLoadCase3;
 } // namespace LoadCase
 
 class LoadCaseScreen : public ChoiceScreen {
