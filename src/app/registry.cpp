@@ -1,12 +1,15 @@
 #include "app/registry.hpp"
 
+#include "catalog/data_folder.hpp"
+
 namespace app {
 
 Registry::Registry(std::unique_ptr<Beeper> beeper, std::unique_ptr<ProgramEnd> end,
                    std::unique_ptr<PrintService> printer)
     : beeper_(beeper ? std::move(beeper) : std::make_unique<QtBeeper>()),
       end_(end ? std::move(end) : std::make_unique<QtProgramEnd>()),
-      printer_(printer ? std::move(printer) : std::make_unique<QtPrintService>()) {}
+      printer_(printer ? std::move(printer) : std::make_unique<QtPrintService>()),
+      dataFolders_(catalog::defaultDataFolders()) {}
 
 Registry::~Registry() {
     // Screens go in the reverse order of their creation.

@@ -2,6 +2,7 @@
 // and lives until the registry goes; screens reach each other through it.
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <typeindex>
@@ -40,6 +41,13 @@ public:
     Beeper& beeper() { return *beeper_; }
     PrintService& printer() { return *printer_; }
 
+    // The folders the size tables are read from, first match wins: by default the working
+    // directory, then the data folder beside the program.
+    const std::vector<std::filesystem::path>& dataFolders() const { return dataFolders_; }
+    void setDataFolders(std::vector<std::filesystem::path> folders) {
+        dataFolders_ = std::move(folders);
+    }
+
     // Ends the program at once: from here on no screen loads, shows or handles events.
     void endProgram();
     bool hasEnded() const { return ended_; }
@@ -50,6 +58,7 @@ private:
     std::unique_ptr<Beeper> beeper_;
     std::unique_ptr<ProgramEnd> end_;
     std::unique_ptr<PrintService> printer_;
+    std::vector<std::filesystem::path> dataFolders_;
     bool ended_ = false;
 };
 

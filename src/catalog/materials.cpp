@@ -1,7 +1,9 @@
 #include "catalog/materials.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "common/numtext.hpp"
 
@@ -97,6 +99,39 @@ std::string plainText(double v) {
 MaterialTexts siTexts(const Material& m) {
     return {plainText(m.kmage), plainText(m.kashuku), plainText(m.ksendan), plainText(m.yang),
             plainText(m.hiju)};
+}
+
+MaterialValues committedValues(const Material& chosen, bool directEntry,
+                               const MaterialTexts& boxes) {
+    const MaterialTexts catalogTexts = siTexts(chosen);
+    const auto typed = [directEntry](const std::string& box, const std::string& catalogText) {
+        return directEntry || box != catalogText;
+    };
+    // A box may hold a number beyond the range of a double: keep the largest one there is.
+    const auto finite = [](double v) {
+        return std::clamp(v, std::numeric_limits<double>::lowest(),
+                          std::numeric_limits<double>::max());
+    };
+    const auto old = [&](double si) { return finite(si * 100.0 / kKgfToN); };
+    MaterialValues v{chosen.yang,     chosen.kmage,      chosen.kashuku,
+                     chosen.ksendan,  chosen.hiju,       chosen.yangOld,
+                     chosen.kmageOld, chosen.kashukuOld, chosen.ksendanOld};
+    const struct {
+        const std::string& box;
+        const std::string& catalogText;
+        double& si;
+        double* oldUnit;
+    } fields[] = {{boxes.yang, catalogTexts.yang, v.yang, &v.yangOld},
+                  {boxes.kmage, catalogTexts.kmage, v.kmage, &v.kmageOld},
+                  {boxes.kashuku, catalogTexts.kashuku, v.kashuku, &v.kashukuOld},
+                  {boxes.ksendan, catalogTexts.ksendan, v.ksendan, &v.ksendanOld},
+                  {boxes.hiju, catalogTexts.hiju, v.hiju, nullptr}};
+    for (const auto& f : fields) {
+        if (!typed(f.box, f.catalogText)) continue;
+        f.si = finite(numtext::value(f.box));
+        if (f.oldUnit) *f.oldUnit = old(f.si);
+    }
+    return v;
 }
 
 double roundSignificant(double v, int digits) {

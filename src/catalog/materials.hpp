@@ -55,6 +55,17 @@ OldUnits oldUnitsFromSi(double yang, double kmage, double kashuku, double ksenda
 OldUnits oldUnitsFromSiTexts(std::string_view yang, std::string_view kmage,
                              std::string_view kashuku, std::string_view ksendan);
 
+// The values a material carries to the later screens. A value whose box still shows the chosen
+// entry's catalog text keeps the catalog value exactly, old units included; a value typed over
+// (or every value, in direct entry) is taken from its box, and its old unit is that SI value
+// times 100 / 9.8, unrounded. The specific gravity follows its box the same way.
+struct MaterialValues {
+    double yang, kmage, kashuku, ksendan, hiju;
+    double yangOld, kmageOld, kashukuOld, ksendanOld;
+};
+MaterialValues committedValues(const Material& chosen, bool directEntry,
+                               const MaterialTexts& boxes);
+
 // A number rounded to `digits` significant figures, halves away from zero on its decimal form.
 double roundSignificant(double v, int digits);
 

@@ -353,4 +353,9 @@ std::string massTextForArea(std::string_view areaText, std::string_view specific
     return reformatted(sg * numtext::value(areaText) * 100 / 1000);
 }
 
+std::string weightTextForArea(std::string_view areaText, std::string_view specificGravityText) {
+    const double sg = numtext::value(specificGravityText);
+    return numtext::format(sg * numtext::value(areaText) * 100 * kGravity / 1000, kMassPattern);
+}
+
 } // namespace catalog

@@ -92,5 +92,8 @@ SelectedSize selectSize(const SizeRow& row, std::string_view specificGravityText
 // The mass box after its area box changed: sg * area * 100 / 1000 as "####0.00", the area
 // being the leading number of its text.
 std::string massTextForArea(std::string_view areaText, std::string_view specificGravityText);
+// The weight box with it, sg * area * 100 * 9.8 / 1000 as "####0.00", so that mass and weight
+// never disagree after the area was typed over.
+std::string weightTextForArea(std::string_view areaText, std::string_view specificGravityText);
 
 } // namespace catalog

@@ -5,7 +5,9 @@
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
 #include "ui/load_case_screens.hpp"
+#include "ui/section_calc_screen.hpp"
 #include "ui/section_choice_screen.hpp"
+#include "ui/size_screen.hpp"
 
 namespace ui {
 
@@ -33,7 +35,9 @@ void Form入力計算::restart() {
         if (s) s->unload();
     };
     unload();
+    unloadIfCreated(r.existing<Form材サイズ選択>());
     unloadIfCreated(r.existing<Form断面選択>());
+    unloadIfCreated(r.existing<Form入力断面他>());
     unloadIfCreated(r.existing<Form片持0>());
     // The load-case screens of the other structures start afresh too, as the cantilever's does.
     unloadIfCreated(r.existing<FormSuiCho>());

@@ -160,6 +160,26 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QRect& twips,
     return b;
 }
 
+QLineEdit* addTextBox(QWidget* parent, const QString& name, const QRect& twips, const QString& text,
+                      Font font) {
+    auto* t = new QLineEdit(text, parent);
+    t->setObjectName(name);
+    t->setFont(makeFont(font));
+    t->setCursorPosition(0);
+    app::setTwips(t, twips);
+    return t;
+}
+
+QListWidget* addListBox(QWidget* parent, const QString& name, const QRect& twips, Font font) {
+    auto* l = new QListWidget(parent);
+    l->setObjectName(name);
+    l->setFont(makeFont(font));
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setUniformItemSizes(true);
+    app::setTwips(l, twips);
+    return l;
+}
+
 Shape* addShape(QWidget* parent, const QString& name, const QRect& twips, Shape::Kind kind,
                 const QColor& color, int penPixels) {
     auto* s = new Shape(parent, kind, color, penPixels);

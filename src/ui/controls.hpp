@@ -4,11 +4,14 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <string_view>
 
 class QSvgRenderer;
 
@@ -98,10 +101,21 @@ Picture* addPicture(QWidget* parent, const QString& name, const QRect& twips,
                     const QString& resource);
 QPushButton* addButton(QWidget* parent, const QString& name, const QRect& twips,
                        const QString& caption, Font font = {});
+// A text box: its textChanged fires for typing and for texts the program sets, and stays
+// silent when the text does not change.
+QLineEdit* addTextBox(QWidget* parent, const QString& name, const QRect& twips,
+                      const QString& text = {}, Font font = {});
+// A list box of single-selection text rows; currentRowChanged is its click.
+QListWidget* addListBox(QWidget* parent, const QString& name, const QRect& twips, Font font = {});
 Shape* addShape(QWidget* parent, const QString& name, const QRect& twips, Shape::Kind kind,
                 const QColor& color, int penPixels = 1);
 // Sizes the window's client area in twips and sets its caption.
 void setForm(QWidget* window, const QString& caption, int widthTwips, int heightTwips);
+
+// A UTF-8 text of the cores as a QString.
+inline QString qtext(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // The program's user-interface font family (Japanese glyphs).
 QString uiFontFamily();

@@ -1,32 +1,121 @@
 #include "ui/section_choice_screen.hpp"
 
+#include "app/colors.hpp"
 #include "app/registry.hpp"
+#include "catalog/shapes.hpp"
+#include "common/shape_codes.hpp"
 #include "ui/beam_type_screen.hpp"
 #include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
 #include "ui/load_case_screens.hpp"
+#include "ui/shape_panel.hpp"
+#include "ui/size_screen.hpp"
 
 namespace ui {
+namespace {
+
+constexpr int kShapesLeft = 3900, kShapesTop = 720;
+constexpr int kButtonWidth = 2040, kButtonHeight = 540;
+
+const QString kInstructionLine =
+    QStringLiteral("断面をダブルクリック　または　「次に進む」をクリック");
+
+} // namespace
 
 Form断面選択::Form断面選択(app::Registry& registry)
     : app::Screen(registry, QStringLiteral("Form断面選択")) {}
 
 void Form断面選択::build(app::FormWindow& w) {
-    setForm(&w, QStringLiteral("材質-断面形状-選択"), 8880, 2400);
-    addLabel(&w, "Label1", {240, 240, 8400, 480}, QStringLiteral("      断面形状を選択"),
-             {14, true});
-    auto* back =
-        addButton(&w, "Commandmae", {240, 1440, 2040, 600}, QStringLiteral("前へ戻る"), {10});
-    auto* end = addButton(&w, "Commandend", {6600, 1440, 2040, 600}, QStringLiteral("中断"), {10});
+    material_ = new MaterialPanel(w, *this);
+    shapes_ =
+        new ShapePanel(w, {kShapesLeft, kShapesTop},
+                       {[this](int c) { shapeClicked(c); },
+                        [this](int c) { shapeDoubleClicked(c); }, [this] { otherClicked(); }});
+    const QRect shapes = shapes_->extent();
+    const int formWidth = shapes.right() + 1 + 240;
+    const int buttonsTop = shapes.bottom() + 1 + 240;
+    setForm(&w, QStringLiteral("材質-断面形状-選択"), formWidth, buttonsTop + kButtonHeight + 240);
+
+    auto* back = addButton(&w, "Commandmae", {240, buttonsTop, kButtonWidth, kButtonHeight},
+                           QStringLiteral("前へ戻る"), {10});
+    auto* next = addButton(&w, "Commandtugi",
+                           {240 + kButtonWidth + 120, buttonsTop, kButtonWidth, kButtonHeight},
+                           QStringLiteral("次に進む"), {10, true});
+    auto* end = addButton(&w, "Commandend",
+                          {formWidth - 240 - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight},
+                          QStringLiteral("中断"), {10});
     QObject::connect(back, &QPushButton::clicked, &w, [this] { backClicked(); });
+    QObject::connect(next, &QPushButton::clicked, &w, [this] { nextClicked(); });
     QObject::connect(end, &QPushButton::clicked, &w, [this] { endProgram(); });
 }
 
 void Form断面選択::onLoad() {
+    // The material side first: the screen always opens on SS400.
+    material_->ListzaisituInput();
+    material_->select(0);
+
     FlgFormdanmen = 1;
     FlgTugi = 0;
+    shapes_->prompt().setCaption(
+        QStringLiteral("材質を選び、目的の断面をクリックして、次に進んでください。"));
+    shapes_->moveFrameAway();
     setMousePointer(app::MousePointer::Default);
+    shapeClicked(shape::kRoundPipe);
+}
+
+catalog::MaterialTexts Form断面選択::valueTexts() {
+    window(); // the boxes exist only while the screen is loaded
+    return material_->boxTexts();
+}
+
+void Form断面選択::choose(int code) {
+    danmentype = code;
+    danmenkeijou = qtext(catalog::shape(code)->storedName);
+}
+
+void Form断面選択::shapeClicked(int code) {
+    shapes_->moveFrameTo(code);
+    choose(code);
+    shapes_->prompt().setCaption(qtext(catalog::shape(code)->promptName) + QChar('\r') +
+                                 kInstructionLine);
+    HighlightPrompt();
+}
+
+void Form断面選択::shapeDoubleClicked(int code) {
+    setMousePointer(app::MousePointer::Hourglass);
+    choose(code);
+    ShowSizeScreen();
+    // Stays so while the screen is hidden; the size screen resets it on the way back.
+    setMousePointer(app::MousePointer::Hourglass);
+}
+
+void Form断面選択::otherClicked() {
+    setMousePointer(app::MousePointer::Hourglass);
+    choose(shape::kOther);
+    ShowSizeScreen();
+    setMousePointer(app::MousePointer::Hourglass);
+}
+
+void Form断面選択::HighlightPrompt() {
+    Label& prompt = shapes_->prompt();
+    prompt.setBackColor(QColor(0, 0, 255));
+    prompt.setForeColor(app::textColorOn(QColor(0, 0, 255)));
+}
+
+void Form断面選択::ShowSizeScreen() {
+    material_->commit();
+    registry().screen<Form材サイズ選択>().show();
+    hide();
+}
+
+void Form断面選択::nextClicked() {
+    if (danmentype >= 1) {
+        setMousePointer(app::MousePointer::Hourglass);
+        ShowSizeScreen();
+    } else {
+        beep();
+    }
 }
 
 void Form断面選択::backClicked() {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <map>
 #include <set>
 #include <tuple>
@@ -102,6 +103,37 @@ TEST(Materials, OldUnitsOfATypedMaterial) {
     const catalog::OldUnits e = catalog::oldUnitsFromSiTexts("", "abc", "12x", " 0");
     EXPECT_EQ((std::array{e.yang, e.kmage, e.kashuku, e.ksendan}),
               (std::array{0.0, 0.0, 122.0, 0.0}));
+}
+
+// What goes on with the material: untouched boxes keep the catalog exactly, a box typed over
+// (or all boxes in direct entry) gives its own value, old units x 100 / 9.8 unrounded:
+//   200 -> 2040.8163;  157 in direct entry -> 1602.0408;  205000 -> 2091836.73.
+TEST(Materials, TypedValuesTravelOnAndUntouchedOnesKeepTheCatalog) {
+    const catalog::Material& ss400 = *catalog::material(1);
+    catalog::MaterialTexts boxes{"157", "157", "90.5", "205000", "7.85"};
+    catalog::MaterialValues v = catalog::committedValues(ss400, false, boxes);
+    EXPECT_EQ(
+        (std::array{v.yang, v.kmage, v.hiju, v.yangOld, v.kmageOld, v.kashukuOld, v.ksendanOld}),
+        (std::array{205000.0, 157.0, 7.85, 2100000.0, 1600.0, 1600.0, 924.0}));
+
+    boxes.kmage = "200";
+    boxes.hiju = "7.9abc";
+    v = catalog::committedValues(ss400, false, boxes);
+    EXPECT_EQ((std::array{v.kmage, v.hiju, v.kashukuOld, v.yangOld}),
+              (std::array{200.0, 7.9, 1600.0, 2100000.0}));
+    EXPECT_NEAR(v.kmageOld, 2040.8163, 1e-4);
+
+    v = catalog::committedValues(ss400, true, {"157", "157", "90.5", "205000", "7.85"});
+    EXPECT_NEAR(v.kmageOld, 1602.0408, 1e-4);
+    EXPECT_NEAR(v.yangOld, 2091836.73, 1e-2);
+
+    // Nothing a box can hold makes a value that is not a number.
+    v = catalog::committedValues(ss400, true, {"1e400", "-1e400", "abc", "", "１２"});
+    for (double x : {v.kmage, v.kashuku, v.ksendan, v.yang, v.hiju, v.kmageOld, v.kashukuOld,
+                     v.ksendanOld, v.yangOld})
+        EXPECT_TRUE(std::isfinite(x)) << x;
+    EXPECT_GT(v.kmageOld, 1e300);
+    EXPECT_EQ((std::array{v.ksendan, v.yang, v.hiju}), (std::array{0.0, 0.0, 0.0}));
 }
 
 TEST(Materials, RoundSignificantHalvesAwayFromZeroOnTheDecimalForm) {

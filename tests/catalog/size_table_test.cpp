@@ -175,12 +175,13 @@ TEST(SelectedSize, MassAndWeightTexts) {
           Case{"10", "abc", "0.00", "0.00"}}) {
         const catalog::SelectedSize s =
             catalog::selectSize(read("1,X,0," + c.area + ",1,2,3\n", 1).rows.at(0), c.sg);
-        // The boxes in screen order (fields 2, 4, 6, 5, 7 as read), then the mass box after the
-        // area box changed to the same text.
-        EXPECT_EQ(
-            (std::array{s.danmenSize, s.textMenseki, s.textJuryou, s.textJuryouSI, s.textDz,
-                        s.textDi, s.txtD2r, catalog::massTextForArea(c.area, c.sg)}),
-            (std::array<std::string, 8>{"X", c.area, c.mass, c.weight, "2", "1", "3", c.mass}))
+        // The boxes in screen order (fields 2, 4, 6, 5, 7 as read), then the mass and weight
+        // boxes after the area box changed to the same text.
+        EXPECT_EQ((std::array{s.danmenSize, s.textMenseki, s.textJuryou, s.textJuryouSI, s.textDz,
+                              s.textDi, s.txtD2r, catalog::massTextForArea(c.area, c.sg),
+                              catalog::weightTextForArea(c.area, c.sg)}),
+                  (std::array<std::string, 9>{"X", c.area, c.mass, c.weight, "2", "1", "3", c.mass,
+                                              c.weight}))
             << c.area << " " << c.sg;
     }
 }

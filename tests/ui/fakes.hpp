@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -93,9 +94,8 @@ inline void click(QWidget* w) {
 }
 
 // Press, release, press as a double-click, release: what a real double-click delivers.
-inline void doubleClick(QWidget* w) {
+inline void doubleClickAt(QWidget* w, QPoint at) {
     ASSERT_NE(w, nullptr);
-    const QPoint at = w->rect().center();
     QPointer<QWidget> guard(w);
     QTest::mousePress(w, Qt::LeftButton, {}, at);
     QTest::mouseRelease(w, Qt::LeftButton, {}, at);
@@ -104,6 +104,25 @@ inline void doubleClick(QWidget* w) {
                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &dbl);
     if (guard) QTest::mouseRelease(w, Qt::LeftButton, {}, at);
+}
+inline void doubleClick(QWidget* w) {
+    ASSERT_NE(w, nullptr);
+    doubleClickAt(w, w->rect().center());
+}
+
+// The user selects the whole text of a box and types `text` over it, key by key.
+inline void typeInto(QLineEdit* box, const QString& text) {
+    ASSERT_NE(box, nullptr);
+    box->selectAll();
+    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
+    for (QChar c : text) {
+        // QTest knows the keys of ASCII only; other characters arrive as an input method would
+        // deliver them.
+        if (c.unicode() < 0x80)
+            QTest::keyClick(box, c.toLatin1());
+        else
+            box->insert(QString(c));
+    }
 }
 
 // The user closes the window with its close box.

@@ -1,0 +1,60 @@
+// The material half of Form断面選択: the list of the material catalog with the five value boxes
+// of the chosen material, and the direct entry of a material that is not in the list.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "catalog/materials.hpp"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace ui {
+
+class Label;
+
+// The chosen material as the later screens read it.
+struct MaterialRecord {
+    int zaitype = 0;
+    QString zaisitu;
+    double Dyangv = 0, Dkmagev = 0, Dkashukuv = 0, Dksendanv = 0, Dhijuv = 0;
+    double DyangvOld = 0, DkmagevOld = 0, DkashukuvOld = 0, DksendanvOld = 0;
+};
+
+// Lives as long as the window it is built in (it is a child of it).
+class MaterialPanel final : public QObject {
+public:
+    // Creates the controls in `window`; choices are stored into `record`.
+    MaterialPanel(QWidget& window, MaterialRecord& record);
+
+    // Appends the fourteen catalog names to Listzaisitu.
+    void ListzaisituInput();
+    // Selects a list row (this runs the selection handler).
+    void select(int row);
+
+    bool listMode() const;
+    // CmdList (true) and CmdZaiNasi (false).
+    void setListMode(bool list);
+
+    // The texts of Textkmage, Textkashuku, Textksendan, Textyang and Texthiju.
+    catalog::MaterialTexts boxTexts() const;
+    // Takes the name and values the user goes on with: the typed name in direct entry, and
+    // every value box typed over.
+    void commit();
+
+private:
+    void selected(int row);
+
+    MaterialRecord& record_;
+    QListWidget* list_;
+    Label* chosen_;
+    QLineEdit *kmage_, *kashuku_, *ksendan_, *yang_, *hiju_;
+    QPushButton *toDirect_, *toList_;
+    QLineEdit* typedName_;
+    Label *directPrompt_, *directNote_;
+};
+
+} // namespace ui

@@ -1,0 +1,258 @@
+#include "ui/size_screen.hpp"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/registry.hpp"
+#include "catalog/shapes.hpp"
+#include "common/numtext.hpp"
+#include "ui/calc_screen.hpp"
+#include "ui/controls.hpp"
+#include "ui/form_open.hpp"
+#include "ui/section_calc_screen.hpp"
+#include "ui/section_choice_screen.hpp"
+
+namespace ui {
+namespace {
+
+constexpr int kFormWidth = 9600, kFormHeight = 7380;
+constexpr int kLeft = 240, kRight = 4080, kRightWidth = 5280;
+constexpr int kValuesTop = 2700, kValuePitch = 405, kValueLabelWidth = 2100;
+constexpr int kButtonsTop = 6540, kButtonWidth = 1920, kButtonHeight = 540;
+
+const QString kNoList = qtext(catalog::kNoListCaption);
+
+std::string text(const QLineEdit* box) {
+    return box->text().toStdString();
+}
+
+// A section property the calculation can use: a positive, finite number.
+bool usable(const QLineEdit* box) {
+    const double v = numtext::value(text(box));
+    return v > 0 && v < std::numeric_limits<double>::infinity();
+}
+
+} // namespace
+
+Form材サイズ選択::Form材サイズ選択(app::Registry& registry)
+    : app::Screen(registry, QStringLiteral("Form材サイズ選択")) {}
+
+void Form材サイズ選択::build(app::FormWindow& w) {
+    setForm(&w, QStringLiteral("Form材サイズ選択"), kFormWidth, kFormHeight);
+    addLabel(&w, "Label0", {kLeft, 180, 6000, 480}, QStringLiteral("　材質サイズの選定"),
+             {14, true});
+    addLabel(&w, "Label2", {kLeft, 840, 2700, 330}, QStringLiteral("選ばれている材質→"));
+    c_.zaisitu = addLabel(&w, "Labelzaisitu", {kLeft + 2700, 840, 6420, 330}, {}, {10, true});
+    addLabel(&w, "Label4", {kLeft, 1230, 2700, 330}, QStringLiteral("選ばれている材質のサイズ→"));
+    c_.size = addLabel(&w, "LblDanmenSize", {kLeft + 2700, 1230, 6420, 330}, {}, {10, true});
+
+    c_.list = addListBox(&w, "ListDanmenSize", {kLeft, 1740, 3600, 4560}, {10});
+    c_.instructions = addLabel(&w, "Label3", {kRight, 1740, kRightWidth, 840}, {});
+    c_.prompt = addLabel(&w, "LblDanmen", {kRight, 1740, kRightWidth, 840}, {}, {9, true});
+    c_.prompt->setWordWrap(true);
+
+    const struct {
+        const char* label;
+        const char* caption;
+        const char* box;
+        QLineEdit** field;
+    } values[] = {
+        {"Label面積", "面積  (cm2)", "Text面積", &c_.area},
+        {"Labeljuryou", "質量  (kg/m)", "Textjuryou", &c_.mass},
+        {"LabeljuryouSI", "重量  (N/m)", "TextjuryouSI", &c_.weight},
+        {"Labeldz", "断面係数 (cm3)", "Textdz", &c_.z},
+        {"Labeldi", "二次M  (cm4)", "Textdi", &c_.i},
+        {"LbD2r", "二次半径  (cm)", "TxtD2r", &c_.radius},
+        {"LbHiju", "比重", "TxtHiju", &c_.hiju},
+    };
+    int top = kValuesTop;
+    for (const auto& v : values) {
+        addLabel(&w, v.label, {kRight, top, kValueLabelWidth, 345}, QString::fromUtf8(v.caption));
+        *v.field = addTextBox(&w, v.box, {kRight + kValueLabelWidth, top, 1800, 345});
+        top += kValuePitch;
+    }
+    // The specific gravity is the material's, chosen on the material screen.
+    c_.hiju->setReadOnly(true);
+
+    c_.otherSize = addButton(&w, "CmdZIE", {kRight, top + 120, 3900, 480},
+                             qtext(catalog::kOtherSizeButtonCaption), {10});
+    auto* back = addButton(&w, "Commandmae", {kLeft, kButtonsTop, kButtonWidth, kButtonHeight},
+                           QStringLiteral("前に戻る"), {10});
+    c_.next = addButton(&w, "Commandtugi",
+                        {kLeft + kButtonWidth + 120, kButtonsTop, kButtonWidth, kButtonHeight},
+                        QStringLiteral("次に進む "), {10, true});
+    auto* end =
+        addButton(&w, "Commandend",
+                  {kFormWidth - kLeft - kButtonWidth, kButtonsTop, kButtonWidth, kButtonHeight},
+                  QStringLiteral("おわり"), {10});
+
+    QObject::connect(c_.list, &QListWidget::currentRowChanged, &w, [this](int row) {
+        if (row >= 0) ShowSelectedSize();
+    });
+    QObject::connect(c_.list, &QListWidget::itemDoubleClicked, &w, [this] {
+        if (registry().screen<FormOpen>().FlgOpen == Road::SectionProperties) return;
+        ShowSelectedSize();
+        GoToBeamInput();
+    });
+    QObject::connect(c_.area, &QLineEdit::textChanged, &w, [this] { areaChanged(); });
+    QObject::connect(c_.otherSize, &QPushButton::clicked, &w, [this] { otherSizeClicked(); });
+    QObject::connect(c_.next, &QPushButton::clicked, &w, [this] { nextClicked(); });
+    QObject::connect(back, &QPushButton::clicked, &w, [this] { backClicked(); });
+    QObject::connect(end, &QPushButton::clicked, &w, [this] { endProgram(); });
+}
+
+void Form材サイズ選択::onLoad() {
+    FlgTugi = 0;
+    Flg入力断面他 = 0;
+    Form断面選択& material = registry().screen<Form断面選択>();
+    c_.hiju->setText(QString::fromStdString(material.valueTexts().hiju));
+    if (registry().screen<FormOpen>().FlgOpen == Road::SectionProperties) c_.next->hide();
+    c_.prompt->setCaption(QStringLiteral("     ") + qtext(catalog::kDirectOnlyPrompt));
+    c_.prompt->hide();
+    c_.instructions->setCaption(
+        QStringLiteral("表よりサイズをダブルクリック\r　または\r選択後「次に進む」をクリック"));
+    c_.instructions->show();
+
+    LoadSizeTable();
+    ListDanmenSizeInput();
+
+    const int code = material.danmentype;
+    if (catalog::hidesOtherSizeButton(code)) c_.otherSize->hide();
+    catalog::NoListMode mode = catalog::noListMode(code, catalog::familyOf(material.zaitype));
+    // A list is promised but there is nothing to list: ask for the properties instead of
+    // showing an empty list.
+    const bool nothingToList = mode == catalog::NoListMode::KeepsList && rows_.empty();
+    if (nothingToList)
+        mode = catalog::opensCalculator(code) ? catalog::NoListMode::DirectOrCalc
+                                              : catalog::NoListMode::DirectOnly;
+    if (mode == catalog::NoListMode::DirectOnly) NoListDirectOnly();
+    if (mode == catalog::NoListMode::DirectOrCalc) NoListDirectOrCalc();
+    // The file matters only where its list was wanted.
+    if (nothingToList && !readError_.isEmpty()) c_.size->setCaption(readError_);
+
+    c_.zaisitu->setCaption(material.zaisitu + QStringLiteral(" - ") +
+                           qtext(catalog::familyShapeName(code, material.zaitype)));
+}
+
+void Form材サイズ選択::LoadSizeTable() {
+    const Form断面選択& material = registry().screen<Form断面選択>();
+    const catalog::SizeList sizes =
+        catalog::loadSizeList(material.zaitype, material.danmentype, registry().dataFolders());
+    rows_ = sizes.table.rows;
+    readError_.clear();
+    if (sizes.fileName && !sizes.table.ok())
+        readError_ =
+            QStringLiteral("サイズ表「%1」を読み込めませんでした。").arg(qtext(*sizes.fileName));
+}
+
+void Form材サイズ選択::ListDanmenSizeInput() {
+    for (const catalog::SizeRow& row : rows_)
+        c_.list->addItem(QString::fromStdString(row[catalog::kFieldDesignation].display()));
+    if (c_.list->count() > 0) c_.list->setCurrentRow(0);
+}
+
+void Form材サイズ選択::ShowSelectedSize() {
+    const int row = c_.list->currentRow();
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
+    c_.size->setCaption(c_.list->item(row)->text());
+    const catalog::SelectedSize s = catalog::selectSize(
+        rows_[static_cast<std::size_t>(row)], registry().screen<Form断面選択>().valueTexts().hiju);
+    DanmenSize = QString::fromStdString(s.danmenSize);
+    Dmensekiv = s.dmensekiv;
+    Dzv = s.dzv;
+    Div = s.div;
+    D2rv = s.d2rv;
+    Djuryouv = s.djuryouv;
+    DjuryouSIv = s.djuryouSIv;
+    c_.area->setText(QString::fromStdString(s.textMenseki));
+    c_.mass->setText(QString::fromStdString(s.textJuryou));
+    c_.z->setText(QString::fromStdString(s.textDz));
+    c_.i->setText(QString::fromStdString(s.textDi));
+    c_.radius->setText(QString::fromStdString(s.txtD2r));
+    c_.weight->setText(QString::fromStdString(s.textJuryouSI));
+}
+
+void Form材サイズ選択::areaChanged() {
+    const std::string area = text(c_.area), sg = text(c_.hiju);
+    c_.mass->setText(QString::fromStdString(catalog::massTextForArea(area, sg)));
+    c_.weight->setText(QString::fromStdString(catalog::weightTextForArea(area, sg)));
+}
+
+void Form材サイズ選択::showNoList(const QString& prompt) {
+    c_.list->hide();
+    c_.size->setCaption(kNoList);
+    c_.instructions->hide();
+    c_.prompt->setCaption(prompt);
+    c_.prompt->show();
+    for (QLineEdit* box : {c_.area, c_.mass, c_.z, c_.i, c_.radius})
+        box->clear();
+    // Emptied with the mass, so that no weight of an earlier size stays beside it.
+    c_.weight->clear();
+}
+
+void Form材サイズ選択::NoListDirectOnly() {
+    showNoList(qtext(catalog::kDirectOnlyPrompt));
+    c_.otherSize->hide();
+}
+
+void Form材サイズ選択::NoListDirectOrCalc() {
+    c_.otherSize->setText(qtext(catalog::kCalcButtonCaption));
+    showNoList(qtext(catalog::kDirectOrCalcPrompt));
+    c_.otherSize->show();
+}
+
+void Form材サイズ選択::nextClicked() {
+    // Each property on its own: a negative one would pass a product test in pairs.
+    if (usable(c_.area) && usable(c_.z) && usable(c_.i) && usable(c_.radius)) {
+        GoToBeamInput();
+        return;
+    }
+    c_.prompt->setBackColor(QColor(255, 0, 0));
+    c_.prompt->setForeColor(QColor(255, 255, 255));
+    beep();
+}
+
+void Form材サイズ選択::GoToBeamInput() {
+    setMousePointer(app::MousePointer::Hourglass);
+    Flg入力断面他 = 0;
+    hide();
+    registry().screen<Form入力計算>().show();
+}
+
+void Form材サイズ選択::otherSizeClicked() {
+    const int code = registry().screen<Form断面選択>().danmentype;
+    if (catalog::opensCalculator(code))
+        GoToCalculator();
+    else
+        // The lipped channels cannot be drawn by the calculator: their properties are typed.
+        NoListDirectOnly();
+}
+
+void Form材サイズ選択::GoToCalculator() {
+    setMousePointer(app::MousePointer::Hourglass);
+    Flg入力断面他 = 1;
+    Form入力断面他& calculator = registry().screen<Form入力断面他>();
+    calculator.unload();
+    calculator.show();
+    hide();
+}
+
+void Form材サイズ選択::backClicked() {
+    Form断面選択& material = registry().screen<Form断面選択>();
+    if (material.FlgFormdanmen == 1) material.setMousePointer(app::MousePointer::Default);
+    hide();
+    material.show();
+    FlgTugi = 1;
+    unload();
+}
+
+void Form材サイズ選択::onUnload() {
+    if (registry().screen<Form入力計算>().FlgSaisho != 1 && FlgTugi != 1) endProgram();
+}
+
+Form材サイズ選択::SectionTexts Form材サイズ選択::sectionTexts() {
+    window();
+    return {c_.area->text(), c_.mass->text(), c_.z->text(), c_.i->text(), c_.radius->text()};
+}
+
+} // namespace ui
