@@ -180,6 +180,18 @@ QListWidget* addListBox(QWidget* parent, const QString& name, const QRect& twips
     return l;
 }
 
+int addLabelledBoxes(QWidget* parent, std::initializer_list<LabelledBox> rows, BoxColumn c) {
+    int top = c.top;
+    for (const LabelledBox& r : rows) {
+        addLabel(parent, QString::fromUtf8(r.label), {c.left, top, c.labelWidth, c.height},
+                 QString::fromUtf8(r.caption));
+        *r.field = addTextBox(parent, QString::fromUtf8(r.box),
+                              {c.left + c.labelWidth, top, c.boxWidth, c.height});
+        top += c.pitch;
+    }
+    return top;
+}
+
 Shape* addShape(QWidget* parent, const QString& name, const QRect& twips, Shape::Kind kind,
                 const QColor& color, int penPixels) {
     auto* s = new Shape(parent, kind, color, penPixels);

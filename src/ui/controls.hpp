@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 
@@ -107,6 +108,18 @@ QLineEdit* addTextBox(QWidget* parent, const QString& name, const QRect& twips,
                       const QString& text = {}, Font font = {});
 // A list box of single-selection text rows; currentRowChanged is its click.
 QListWidget* addListBox(QWidget* parent, const QString& name, const QRect& twips, Font font = {});
+// A column of captioned text boxes: each label at `left`, its box after it, one row a `pitch`.
+struct LabelledBox {
+    const char* label;
+    const char* caption;
+    const char* box;
+    QLineEdit** field; // receives the box
+};
+struct BoxColumn {
+    int left, top, labelWidth, boxWidth, height, pitch;
+};
+// Returns the top of the row after the last.
+int addLabelledBoxes(QWidget* parent, std::initializer_list<LabelledBox> rows, BoxColumn column);
 Shape* addShape(QWidget* parent, const QString& name, const QRect& twips, Shape::Kind kind,
                 const QColor& color, int penPixels = 1);
 // Sizes the window's client area in twips and sets its caption.

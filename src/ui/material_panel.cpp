@@ -50,25 +50,16 @@ MaterialPanel::MaterialPanel(QWidget& w, MaterialRecord& record) : QObject(&w), 
     chosen_ =
         addLabel(&w, "Lblzaisitu", {kLeft + 1920, kChosenTop, kWidth - 1920, 330}, {}, {10, true});
 
-    const struct {
-        const char* label;
-        const char* caption;
-        const char* box;
-        QLineEdit** field;
-    } values[] = {
-        {"Labelkmage", "許容曲げ (N/mm2)", "Textkmage", &kmage_},
-        {"Labelkashuku", "許容圧縮 (N/mm2)", "Textkashuku", &kashuku_},
-        {"Labelksendan", "許容せん断 (N/mm2)", "Textksendan", &ksendan_},
-        {"Labelyang", "ヤング係数 (N/mm2)", "Textyang", &yang_},
-        {"Label3", "比重", "Texthiju", &hiju_},
-    };
-    int top = kValuesTop;
-    for (const auto& v : values) {
-        addLabel(&w, v.label, {kLeft, top, kValueLabelWidth, 330}, QString::fromUtf8(v.caption));
-        *v.field = addTextBox(
-            &w, v.box, {kLeft + kValueLabelWidth + 60, top, kWidth - kValueLabelWidth - 60, 330});
-        top += kValuePitch;
-    }
+    addLabelledBoxes(&w,
+                     {
+                         {"Labelkmage", "許容曲げ (N/mm2)", "Textkmage", &kmage_},
+                         {"Labelkashuku", "許容圧縮 (N/mm2)", "Textkashuku", &kashuku_},
+                         {"Labelksendan", "許容せん断 (N/mm2)", "Textksendan", &ksendan_},
+                         {"Labelyang", "ヤング係数 (N/mm2)", "Textyang", &yang_},
+                         {"Label3", "比重", "Texthiju", &hiju_},
+                     },
+                     {kLeft, kValuesTop, kValueLabelWidth + 60, kWidth - kValueLabelWidth - 60, 330,
+                      kValuePitch});
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) { selected(row); });
     connect(toDirect_, &QPushButton::clicked, this, [this] { setListMode(false); });

@@ -51,26 +51,18 @@ void Form材サイズ選択::build(app::FormWindow& w) {
     c_.prompt = addLabel(&w, "LblDanmen", {kRight, 1740, kRightWidth, 840}, {}, {9, true});
     c_.prompt->setWordWrap(true);
 
-    const struct {
-        const char* label;
-        const char* caption;
-        const char* box;
-        QLineEdit** field;
-    } values[] = {
-        {"Label面積", "面積  (cm2)", "Text面積", &c_.area},
-        {"Labeljuryou", "質量  (kg/m)", "Textjuryou", &c_.mass},
-        {"LabeljuryouSI", "重量  (N/m)", "TextjuryouSI", &c_.weight},
-        {"Labeldz", "断面係数 (cm3)", "Textdz", &c_.z},
-        {"Labeldi", "二次M  (cm4)", "Textdi", &c_.i},
-        {"LbD2r", "二次半径  (cm)", "TxtD2r", &c_.radius},
-        {"LbHiju", "比重", "TxtHiju", &c_.hiju},
-    };
-    int top = kValuesTop;
-    for (const auto& v : values) {
-        addLabel(&w, v.label, {kRight, top, kValueLabelWidth, 345}, QString::fromUtf8(v.caption));
-        *v.field = addTextBox(&w, v.box, {kRight + kValueLabelWidth, top, 1800, 345});
-        top += kValuePitch;
-    }
+    const int top =
+        addLabelledBoxes(&w,
+                         {
+                             {"Label面積", "面積  (cm2)", "Text面積", &c_.area},
+                             {"Labeljuryou", "質量  (kg/m)", "Textjuryou", &c_.mass},
+                             {"LabeljuryouSI", "重量  (N/m)", "TextjuryouSI", &c_.weight},
+                             {"Labeldz", "断面係数 (cm3)", "Textdz", &c_.z},
+                             {"Labeldi", "二次M  (cm4)", "Textdi", &c_.i},
+                             {"LbD2r", "二次半径  (cm)", "TxtD2r", &c_.radius},
+                             {"LbHiju", "比重", "TxtHiju", &c_.hiju},
+                         },
+                         {kRight, kValuesTop, kValueLabelWidth, 1800, 345, kValuePitch});
     // The specific gravity is the material's, chosen on the material screen.
     c_.hiju->setReadOnly(true);
 
