@@ -143,6 +143,22 @@ TEST_F(SizeScreen, AChannelOfStainlessIsTypedIn) {
     EXPECT_EQ(boxes(), (QStringList{"", "", "", "", "", "", "7.75"}));
 }
 
+// Aluminium: no round bars or channels are listed, whatever the file holds.
+TEST_F(SizeScreen, AluminiumBarsAreCalculatedAndItsChannelsTypedIn) {
+    write("vbALtype.csv", "17,\"R-20\",0.85,3.142,0.785,0.785,0.5\r\n");
+    sectionRoad(2, "Image丸solid");
+    EXPECT_EQ(caption("Labelzaisitu"), "アルミ合金－A6063-T5 - 丸ムク");
+    EXPECT_TRUE(noList());
+    EXPECT_EQ(caption("CmdZIE"), "断面図から計算");
+    EXPECT_EQ(boxes().back(), "2.7");
+    click(ctl("Commandmae"));
+    click(run.registry.screen<Form断面選択>().control<QWidget>("Image溝横"));
+    click(run.registry.screen<Form断面選択>().control<QWidget>("Commandtugi"));
+    EXPECT_EQ(caption("Labelzaisitu"), "アルミ合金－A6063-T5 - 溝形－横");
+    EXPECT_TRUE(noList());
+    EXPECT_FALSE(ctl("CmdZIE")->isVisible());
+}
+
 TEST_F(SizeScreen, ATeeOffersTheCalculator) {
     sectionRoad(0, "ImageT縦");
     EXPECT_EQ(caption("Labelzaisitu"), "鋼材－SS400 - ");
