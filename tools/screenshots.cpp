@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -10,8 +11,12 @@
 #include <functional>
 
 #include "app/registry.hpp"
+#include "ui/beam_type_screen.hpp"
+#include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
+#include "ui/load_case_screens.hpp"
+#include "ui/section_calc_screen.hpp"
 #include "ui/section_choice_screen.hpp"
 #include "ui/size_screen.hpp"
 
@@ -49,6 +54,48 @@ void sectionRoad(Shooter& shot, int materialRow, const char* picture, const QStr
     registry.endProgram();
 }
 
+// The beam road: a structure and load case, SS400 and an H section, a load and a span.
+void beamRoad(Shooter& shot, const char* structure, const char* loadCase, const QString& name) {
+    app::Registry registry;
+    auto& open = registry.screen<ui::FormOpen>();
+    open.show();
+    emit find<ui::Picture>(open, "ImageHari")->clicked();
+    auto& type = registry.screen<ui::Form梁形式1>();
+    emit find<ui::Picture>(type, structure)->doubleClicked();
+    ui::LoadCaseScreen* cases = ui::loadCaseScreen(registry, type.hari);
+    emit find<ui::Picture>(*cases, loadCase)->doubleClicked();
+    auto& choice = registry.screen<ui::Form断面選択>();
+    emit find<ui::Picture>(choice, "ImageH縦")->clicked();
+    find<QPushButton>(choice, "Commandtugi")->click();
+    auto& sizes = registry.screen<ui::Form材サイズ選択>();
+    find<QListWidget>(sizes, "ListDanmenSize")->setCurrentRow(10);
+    find<QPushButton>(sizes, "Commandtugi")->click();
+    auto& calc = registry.screen<ui::Form入力計算>();
+    find<QLineEdit>(calc, "TextHEN1")->setText("5000");
+    find<QLineEdit>(calc, "TextHEN2")->setText("3000");
+    if (auto* l1 = find<QLineEdit>(calc, "TextHEN3"); l1 && !l1->isHidden()) l1->setText("1000");
+    shot.shoot(calc, "calc_" + name);
+    registry.endProgram();
+}
+
+// The section road to the calculator: SS400, a T section typed in by its dimensions.
+void sectionCalculator(Shooter& shot) {
+    app::Registry registry;
+    auto& open = registry.screen<ui::FormOpen>();
+    open.show();
+    emit find<ui::Picture>(open, "ImageZI")->clicked();
+    auto& choice = registry.screen<ui::Form断面選択>();
+    emit find<ui::Picture>(choice, "ImageT縦")->clicked();
+    find<QPushButton>(choice, "Commandtugi")->click();
+    find<QPushButton>(registry.screen<ui::Form材サイズ選択>(), "CmdZIE")->click();
+    auto& calc = registry.screen<ui::Form入力断面他>();
+    const char* dims[] = {"100", "50", "10", "6"};
+    for (int k = 0; k < 4; ++k)
+        calc.control<QLineEdit>(QStringLiteral("TextHEN%1").arg(k + 1))->setText(dims[k]);
+    shot.shoot(calc, "section_calc_tee");
+    registry.endProgram();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -64,5 +111,9 @@ int main(int argc, char** argv) {
     sectionRoad(shot, 0, "ImageH縦", "steel_h");
     sectionRoad(shot, 1, "Image溝縦", "stainless_channel");
     sectionRoad(shot, 10, "Image角ムク", "wood_square");
-    return shot.written == 6 ? 0 : 1;
+    beamRoad(shot, "Image片持1", "Image片持集中", "cantilever_point");
+    beamRoad(shot, "Image両端固定", "Image両端固定分布", "fixed_uniform");
+    beamRoad(shot, "Image両端支持", "Image両端支持任意", "simple_l1");
+    sectionCalculator(shot);
+    return shot.written == 10 ? 0 : 1;
 }

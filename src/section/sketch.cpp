@@ -32,8 +32,12 @@ struct Scale {
     }
 };
 
+// Once a twip per mm would no longer fit the governing dimension into the frame, a whole
+// number of twips per mm would round to nothing (or clamp every length to the frame): the
+// exact ratio keeps a large section drawn to scale.
 std::optional<Scale> scaleFor(int side, double governing) {
-    const double k = std::round(side / governing);
+    const double exact = side / governing;
+    const double k = exact < 1 ? exact : std::round(exact);
     if (!(k >= 0 && k <= static_cast<double>(kMax16))) return std::nullopt;
     return Scale{side, k, governing};
 }

@@ -1,9 +1,29 @@
+// How a keystroke reaches the display: a change of TextHEN1..TextHEN4 (typed, set by the
+// keypad's hand-over, or restored by MaeHensuSet) stores the field's value in its variable
+// (Ww, LA, HEN3, HEN4; the load is turned into newtons by KajutaniSet), then calcDispatch
+// gathers those variables and the taken-over section and material texts into beam::Inputs.
+// The engine answers with every text to show; calcDispatch only writes them: the SI result
+// fields, their old-unit twins, the message label, and the verdict with its gauge. The unit
+// options and the load-mode buttons run the same calcDispatch; the display-unit options only
+// switch which of the twin fields is visible.
 #include "ui/calc_screen.hpp"
 
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/colors.hpp"
 #include "app/registry.hpp"
+#include "app/twips.hpp"
+#include "common/numtext.hpp"
 #include "ui/beam_type_screen.hpp"
+#include "ui/calc_controls.hpp"
+#include "ui/calc_results.hpp"
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
+#include "ui/gauge_canvas.hpp"
+#include "ui/keypad_widget.hpp"
 #include "ui/load_case_screens.hpp"
 #include "ui/section_calc_screen.hpp"
 #include "ui/section_choice_screen.hpp"
@@ -11,24 +31,491 @@
 
 namespace ui {
 
+namespace {
+
+double valueOf(const QString& text) {
+    return numtext::value(text.toStdString());
+}
+
+void moveBy(QWidget* w, int down) {
+    const QRect r = app::twips(w);
+    app::moveTwips(w, r.left(), r.top() + down);
+}
+
+// Reports a press on an input field as that field's click.
+class FieldClick final : public QObject {
+public:
+    FieldClick(QObject* parent, std::function<void()> clicked)
+        : QObject(parent), clicked_(std::move(clicked)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonPress) clicked_();
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    std::function<void()> clicked_;
+};
+
+const QColor kTargetColour(255, 255, 0);
+
+} // namespace
+
 Form入力計算::Form入力計算(app::Registry& registry)
     : app::Screen(registry, QStringLiteral("Form入力計算")) {}
 
+Form入力計算::~Form入力計算() = default;
+
 void Form入力計算::build(app::FormWindow& w) {
-    setForm(&w, QStringLiteral("入力-計算"), 10080, 7800);
+    setForm(&w, QStringLiteral("入力-計算"), 10680, 8880);
+    c_ = std::make_unique<CalcControls>(buildCalcControls(w));
+    connectHandlers(w);
+}
+
+void Form入力計算::connectHandlers(app::FormWindow& w) {
+    CalcControls& c = *c_;
+    for (int k = 0; k < 4; ++k) {
+        QObject::connect(c.text[k], &QLineEdit::textChanged, &w,
+                         [this, k] { fieldChanged(k + 1); });
+        c.text[k]->installEventFilter(
+            new FieldClick(c.text[k], [this, k] { c_->keypad->clickField(k + 1); }));
+    }
+    QObject::connect(c.keypad, &KeypadWidget::targetChanged, &w,
+                     [this](int field) { markTarget(field); });
+    QObject::connect(
+        c.keypad, &KeypadWidget::writeField, &w,
+        [this](int field, const QString& text, double value) { writeField(field, text, value); });
+    QObject::connect(c.keypad, &KeypadWidget::recalculate, &w, [this] { calcDispatch(); });
+
+    const auto onSelect = [&w](QRadioButton* o, std::function<void()> handler) {
+        QObject::connect(o, &QRadioButton::toggled, &w, [handler](bool on) {
+            if (on) handler();
+        });
+    };
+    const auto loadUnit = [this](int code) {
+        return [this, code] {
+            MaeFlgKajutani = code;
+            KajutaniSet();
+            calcDispatch();
+        };
+    };
+    onSelect(c.opt1N, loadUnit(1));
+    onSelect(c.opt1kN, loadUnit(2));
+    onSelect(c.opt1kg, loadUnit(3));
+    onSelect(c.opt2old, [this] {
+        FlgHyoujitani = 1;
+        MaeFlgHyoujitani = 1;
+        HyoujiOld();
+    });
+    onSelect(c.opt2SI, [this] {
+        FlgHyoujitani = 2;
+        MaeFlgHyoujitani = 2;
+        HyoujiSI();
+    });
+    const auto loadMode = [this](int pw) {
+        return [this, pw] {
+            markMode(pw);
+            Pw = pw;
+            MaePw = pw;
+            calcDispatch();
+            KajuLabelSet();
+        };
+    };
+    QObject::connect(c.cmdP, &QPushButton::clicked, &w, loadMode(1));
+    QObject::connect(c.cmdw, &QPushButton::clicked, &w, loadMode(2));
+
+    QObject::connect(c.hensuKaijo, &QPushButton::clicked, &w, [this] {
+        HensuKaijo();
+        KekkaZero();
+    });
+    QObject::connect(c.chokuzensuti, &QPushButton::clicked, &w, [this] {
+        MaeHensuSet();
+        if (c_) c_->chokuzensuti->hide();
+    });
+    QObject::connect(c.saikeisan, &QPushButton::clicked, &w, [this] { calcDispatch(); });
+    QObject::connect(c.prin, &QPushButton::clicked, &w, [this] { printClicked(); });
+    QObject::connect(c.top, &QPushButton::clicked, &w, [this] { restart(); });
+    QObject::connect(c.mae, &QPushButton::clicked, &w, [this] { backClicked(); });
+    QObject::connect(c.end, &QPushButton::clicked, &w, [this] { endProgram(); });
 }
 
 void Form入力計算::onLoad() {
-    FlgSaisho = 0;
+    CalcControls& c = *c_;
     FlgTugi = 0;
+    FlgSaisho = 0;
+    FlgHyoujitani = 2;
+    KekkaZero();
+    app::moveTwips(c.labelinphantei, 3720, app::twips(c.labelinphantei).top());
+    c.labelinphantei->hide();
+    takeOverValues();
+    // The fields start empty, so their variables do too; MaeHensuSet below refills both.
+    Ww = WN = WA = Wbun = LA = HEN3 = HEN4 = 0;
+    Pw = 1;
+    c.keypad->reset();
+    markTarget(1);
+    for (int k = 1; k < 4; ++k) {
+        QPalette p = c.text[k]->palette();
+        p.setColor(QPalette::Base, app::systemColor(app::SystemColor::Menu));
+        c.text[k]->setPalette(p);
+    }
+    c.imgiNpM->hide();
+    c.imgiNp->show();
+    c.label100->hide();
+    for (int k : {2, 3}) {
+        c.caption[k]->hide();
+        c.text[k]->hide();
+    }
+    kajutan = QStringLiteral("N");
+    setUpCase();
+    showSectionPicture();
+    calcDispatch();
+    if (MaeFlgtugi == 1) MaeHensuSet();
+    if (MaeFlgSaisho == 1) {
+        HensuKaijo();
+        KekkaZero();
+    }
 }
 
 void Form入力計算::onUnload() {
     if (FlgTugi != 1) endProgram();
 }
 
+beam::Structure Form入力計算::structure() const {
+    return static_cast<beam::Structure>(registry().screen<Form梁形式1>().hari);
+}
+
+int Form入力計算::loadCase() const {
+    LoadCaseScreen* s = loadCaseScreen(registry(), registry().screen<Form梁形式1>().hari);
+    return s ? s->haritype : LoadCase::None;
+}
+
+void Form入力計算::takeOverValues() {
+    CalcControls& c = *c_;
+    Form断面選択& material = registry().screen<Form断面選択>();
+    Form材サイズ選択& sizes = registry().screen<Form材サイズ選択>();
+    c.zaisitu->setCaption(material.zaisitu);
+    c.danmen->setCaption(material.danmenkeijou);
+    c.dsize->setCaption(sizes.DanmenSize);
+    const catalog::MaterialTexts v = material.valueTexts();
+    c.kmage.si->setText(qtext(v.kmage));
+    c.kashuku.si->setText(qtext(v.kashuku));
+    c.ksendan.si->setText(qtext(v.ksendan));
+    c.yang.si->setText(qtext(v.yang));
+    c.hiju->setText(qtext(v.hiju));
+    const auto asText = [](double d) { return QString::number(d, 'g', 15); };
+    c.kmage.old->setText(asText(material.DkmagevOld));
+    c.kashuku.old->setText(asText(material.DkashukuvOld));
+    c.ksendan.old->setText(asText(material.DksendanvOld));
+    c.yang.old->setText(asText(material.DyangvOld));
+
+    const Form材サイズ選択::SectionTexts s = sizes.sectionTexts();
+    const auto twoDecimals = [](const QString& t) {
+        return qtext(numtext::format(valueOf(t), "####0.00"));
+    };
+    c.menseki->setText(s.area);
+    c.juryou->setText(s.mass);
+    c.dz->setText(twoDecimals(s.z));
+    c.di->setText(twoDecimals(s.i));
+    c.d2r->setText(twoDecimals(s.radius));
+    if (sizes.Flg入力断面他 == 1) {
+        const Form入力断面他::Results r = registry().screen<Form入力断面他>().resultTexts();
+        c.dsize->setCaption(r.size);
+        c.menseki->setText(r.area);
+        c.juryou->setText(r.mass);
+        c.dz->setText(r.z);
+        c.di->setText(r.i);
+        c.d2r->setText(r.radius);
+    }
+}
+
+void Form入力計算::setUpCase() {
+    CalcControls& c = *c_;
+    const int hari = static_cast<int>(structure());
+    const int lc = loadCase();
+    const CasePictures pictures = casePictureNames(hari, lc);
+    if (pictures.load.isEmpty()) return;
+    for (const QString& n : {pictures.load, pictures.moment})
+        if (auto* p = window().findChild<Picture*>(n)) p->show();
+    const bool cantilever = hari == BeamType::Cantilever || hari == BeamType::VerticalCantilever;
+    const bool withL1 = beam::usesL1(structure(), lc);
+    if (beam::isDistributed(structure(), lc)) PwButtonShow();
+    KajuLabelSet();
+    c.caption[1]->setCaption(withL1 && cantilever ? QStringLiteral("全長を入力(mm)")
+                                                  : QStringLiteral("長さ入力(mm)"));
+    if (withL1) {
+        c.caption[2]->setCaption(QStringLiteral("Ｌ１(mm)を入力"));
+        c.caption[2]->show();
+        c.text[2]->show();
+        HenLayout3();
+    } else {
+        HenLayout2();
+    }
+}
+
+void Form入力計算::HenLayout2() {
+    for (QWidget* w : {static_cast<QWidget*>(c_->caption[0]), static_cast<QWidget*>(c_->text[0])})
+        moveBy(w, 300);
+    for (QWidget* w : {static_cast<QWidget*>(c_->caption[1]), static_cast<QWidget*>(c_->text[1])})
+        moveBy(w, -300);
+}
+
+void Form入力計算::HenLayout3() {
+    for (QWidget* w : {static_cast<QWidget*>(c_->caption[0]), static_cast<QWidget*>(c_->text[0])})
+        moveBy(w, 100);
+    for (QWidget* w : {static_cast<QWidget*>(c_->caption[1]), static_cast<QWidget*>(c_->text[1])})
+        moveBy(w, -50);
+    for (QWidget* w : {static_cast<QWidget*>(c_->caption[2]), static_cast<QWidget*>(c_->text[2])})
+        moveBy(w, 200);
+}
+
+void Form入力計算::PwButtonShow() {
+    c_->cmdP->show();
+    c_->cmdw->show();
+    c_->shp1->show();
+    c_->shp2->show();
+}
+
+void Form入力計算::markMode(int pw) {
+    if (!isLoaded()) return;
+    const int top = app::twips(pw == 2 ? c_->cmdw : c_->cmdP).top();
+    app::moveTwips(c_->shp1, app::twips(c_->shp1).left(), top - 80);
+    app::moveTwips(c_->shp2, app::twips(c_->shp2).left(), top + 60);
+}
+
+void Form入力計算::showSectionPicture() {
+    const QString shown = sectionPictureName(registry().screen<Form断面選択>().danmentype);
+    for (Picture* p : c_->sectionPictures)
+        p->setVisible(!shown.isEmpty() && p->objectName() == shown);
+}
+
+void Form入力計算::fieldChanged(int field) {
+    const QString text = c_->text[field - 1]->text();
+    const double v = valueOf(text);
+    switch (field) {
+    case 1:
+        Ww = v;
+        KajutaniSet();
+        break;
+    case 2:
+        LA = v;
+        break;
+    case 3:
+        HEN3 = v;
+        break;
+    default:
+        // The fourth field is hidden in every set-up; its value is L2 and never L1.
+        HEN4 = v;
+        break;
+    }
+    calcDispatch();
+    maeText(field) = text;
+}
+
+QString& Form入力計算::maeText(int field) {
+    switch (field) {
+    case 1:
+        return MaeTextHEN1;
+    case 2:
+        return MaeTextHEN2;
+    case 3:
+        return MaeTextHEN3;
+    default:
+        return MaeTextHEN4;
+    }
+}
+
+void Form入力計算::markTarget(int field) {
+    for (int k = 0; k < 4; ++k) {
+        QPalette p = c_->text[k]->palette();
+        p.setColor(QPalette::Base,
+                   k + 1 == field ? kTargetColour : app::systemColor(app::SystemColor::ButtonFace));
+        c_->text[k]->setPalette(p);
+    }
+}
+
+void Form入力計算::writeField(int field, const QString& text, double value) {
+    switch (field) {
+    case 1:
+        Ww = value;
+        break;
+    case 2:
+        LA = value;
+        break;
+    case 3:
+        HEN3 = value;
+        break;
+    default:
+        HEN4 = value;
+        break;
+    }
+    c_->text[field - 1]->setText(text);
+}
+
+void Form入力計算::KajutaniSet() {
+    if (!isLoaded()) return;
+    const beam::LoadUnit unit = c_->opt1kN->isChecked()   ? beam::LoadUnit::kN
+                                : c_->opt1kg->isChecked() ? beam::LoadUnit::kg
+                                                          : beam::LoadUnit::N;
+    kajutan = qtext(beam::kajutan(unit));
+    WN = beam::toNewtons(Ww, unit);
+    KajuLabelSet();
+}
+
+void Form入力計算::KajuLabelSet() {
+    if (!isLoaded()) return;
+    const int hari = static_cast<int>(structure());
+    const int lc = loadCase();
+    if (hari < BeamType::Cantilever || hari > BeamType::PinnedFixed) return;
+    if (lc < beam::kLoadCase1 || lc > beam::kLoadCase3) return;
+    const QString& u = kajutan;
+    if (!beam::isDistributed(structure(), lc)) {
+        c_->caption[0]->setCaption(QStringLiteral("荷重を入力( ") + u + QStringLiteral(" )"));
+        return;
+    }
+    c_->caption[0]->setCaption(Pw == 2
+                                   ? QStringLiteral("分布荷重を入力(") + u + QStringLiteral("/m)")
+                                   : QStringLiteral("全体荷重を入力( ") + u + QStringLiteral(" )"));
+    c_->cmdP->setText(QStringLiteral("全体荷重(") + u + QStringLiteral(")"));
+    c_->cmdw->setText(QStringLiteral("分布荷重(") + u + QStringLiteral("/m)"));
+}
+
+void Form入力計算::HyoujiOld() {
+    if (isLoaded()) showUnits(*c_, true);
+}
+
+void Form入力計算::HyoujiSI() {
+    if (isLoaded()) showUnits(*c_, false);
+}
+
+void Form入力計算::KekkaZero() {
+    if (isLoaded()) writeSi(*c_, beam::KekkaZero());
+}
+
+void Form入力計算::HanteiClear() {
+    if (isLoaded()) clearHantei(*c_);
+}
+
+void Form入力計算::calcDispatch() {
+    if (!isLoaded()) return;
+    CalcControls& c = *c_;
+    beam::Inputs in;
+    in.structure = structure();
+    in.loadCase = loadCase();
+    in.loadMode = Pw == 2 ? beam::LoadMode::PerMetre : beam::LoadMode::Total;
+    in.loadN = WN;
+    in.spanMm = LA;
+    in.l1Mm = HEN3;
+    in.zText = c.dz->text().toStdString();
+    in.iText = c.di->text().toStdString();
+    in.eText = c.yang.si->text().toStdString();
+    in.massText = c.juryou->text().toStdString();
+    in.allowText = c.kmage.si->text().toStdString();
+    in.shown = shownSi(c);
+    in.anchors = gaugeAnchors(c);
+    const beam::Outcome out = beam::calcDispatch(in);
+
+    if (const auto& q = out.quantities) {
+        WA = q->wa;
+        Wbun = q->wbun;
+        Mo = q->mo;
+        if (q->ma) Ma = *q->ma;
+        if (q->mb) Mb = *q->mb;
+        if (q->mc) Mc = *q->mc;
+        if (q->hen4) HEN4 = *q->hen4;
+        kajumage = q->kajumage;
+        kajutawami = q->kajutawami;
+        jiju = q->jiju;
+        jmo = q->jmo;
+        jmage = q->jmage;
+        jtawami = q->jtawami;
+        tawamiT = q->tawamiT;
+    }
+    if (out.results) {
+        writeResults(c, *out.results);
+        Ketasita = out.results->deflections.ketasita;
+        jKetasita = out.results->deflections.jKetasita;
+        Maxketasita = out.results->deflections.maxKetasita;
+    }
+    writeOld(c, out.old);
+    if (const auto& m = out.labelinphantei) {
+        c.labelinphantei->setCaption(qtext(m->caption));
+        if (m->top)
+            app::moveTwips(c.labelinphantei, app::twips(c.labelinphantei).left(),
+                           static_cast<int>(*m->top));
+        c.labelinphantei->setVisible(m->visible);
+    }
+    if (out.hanteiClear) HanteiClear();
+    if (out.hantei) showHantei(c, *out.hantei);
+    if (out.showImgiNpM) c.imgiNpM->show();
+    if (out.label式) c.label式->setCaption(qtext(*out.label式));
+    c.label式->show();
+}
+
+void Form入力計算::HensuKaijo() {
+    if (!isLoaded()) return;
+    Ww = WN = WA = Wbun = LA = Mo = Ma = Mb = Mc = kajumage = kajutawami = HEN3 = HEN4 = 0;
+    c_->keypad->clearReadout();
+    for (QLineEdit* t : c_->text)
+        t->setText({});
+    if (!isLoaded()) return;
+    c_->tawamihikaku->setCaption({});
+    c_->magehikaku->setCaption({});
+    for (TwinField* f : c_->resultPairs()) {
+        f->si->clear();
+        f->old->clear();
+    }
+    for (QLineEdit* t : {c_->kajutawami, c_->jtawami, c_->tawamit})
+        t->clear();
+    KajutaniSet();
+    calcDispatch();
+    HanteiClear();
+}
+
+void Form入力計算::MaeHensuSet() {
+    if (!isLoaded()) return;
+    const QString texts[] = {MaeTextHEN1, MaeTextHEN2, MaeTextHEN3, MaeTextHEN4};
+    for (int k = 0; k < 4 && isLoaded(); ++k)
+        c_->text[k]->setText(texts[k]);
+    if (!isLoaded()) return;
+    FlgHyoujitani = MaeFlgHyoujitani;
+    if (FlgHyoujitani == 2) c_->opt2SI->setChecked(true);
+    if (FlgHyoujitani == 1) c_->opt2old->setChecked(true);
+    if (MaeFlgKajutani == 1) c_->opt1N->setChecked(true);
+    if (MaeFlgKajutani == 2) c_->opt1kN->setChecked(true);
+    if (MaeFlgKajutani == 3) c_->opt1kg->setChecked(true);
+    if (MaePw == 1 || MaePw == 2) {
+        markMode(MaePw);
+        Pw = MaePw;
+        calcDispatch();
+        KajuLabelSet();
+    }
+}
+
+void Form入力計算::printClicked() {
+    app::PrintService& printer = registry().printer();
+    const std::optional<int> copies = printer.choosePrinter(&window());
+    if (!copies || *copies < 1) return;
+    printer.printImage(&window(), *copies);
+}
+
+void Form入力計算::backClicked() {
+    app::Screen& previous = registry().screen<Form材サイズ選択>().Flg入力断面他 == 1
+                                ? static_cast<app::Screen&>(registry().screen<Form入力断面他>())
+                                : static_cast<app::Screen&>(registry().screen<Form材サイズ選択>());
+    previous.show();
+    hide();
+    previous.setMousePointer(app::MousePointer::Default);
+    FlgTugi = 1;
+    MaeFlgtugi = 1;
+    FlgSaisho = 0;
+    MaeFlgSaisho = 0;
+    unload();
+}
+
 void Form入力計算::restart() {
     FlgSaisho = 1;
+    MaeFlgSaisho = 1;
     FlgTugi = 1;
     app::Registry& r = registry();
     const auto unloadIfCreated = [](app::Screen* s) {
@@ -47,6 +534,18 @@ void Form入力計算::restart() {
     // Form梁形式1 goes last: its unload handler sets FlgSaisho back to 0.
     r.screen<Form梁形式1>().unload();
     FlgSaisho = 0;
+
+    // A fresh start: no input, default units; the previous texts stay, but the next load
+    // clears them because MaeFlgSaisho is set.
+    Pw = 1;
+    MaePw = 1;
+    Ww = WN = WA = Wbun = LA = Mo = Ma = Mb = Mc = 0;
+    kajumage = kajutawami = jiju = jmo = jmage = jtawami = 0;
+    HEN3 = HEN4 = 0;
+    FlgHyoujitani = 0;
+    MaeFlgHyoujitani = 0;
+    kajutan = QStringLiteral("N");
+    MaeFlgKajutani = 0;
     r.screen<FormOpen>().show();
 }
 

@@ -1,29 +1,200 @@
+// How a keystroke reaches the display: typing into TextHEN<k> (or the keypad writing into it)
+// changes its text; the change handler reads the leading number into HEN<k> and runs calc01,
+// which hands the shape code, HEN1 … HEN6 and the specific gravity to section::calc01. The
+// outcome says everything the screen does next: LbBikou and the beep, and for a computed
+// section the eight result texts, the size designation and the sketch. The screen itself
+// computes nothing.
 #include "ui/section_calc_screen.hpp"
 
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <functional>
+
+#include "app/colors.hpp"
 #include "app/registry.hpp"
+#include "common/numtext.hpp"
+#include "section/calc.hpp"
 #include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
+#include "ui/form_open.hpp"
+#include "ui/keypad_widget.hpp"
+#include "ui/section_calc_layout.hpp"
+#include "ui/section_choice_screen.hpp"
 #include "ui/size_screen.hpp"
+#include "ui/sketch_canvas.hpp"
 
 namespace ui {
+namespace {
+
+// Reports a mouse click on a dimension field; the field's typing goes on as usual.
+class FieldClicks final : public QObject {
+public:
+    FieldClicks(QObject* parent, std::function<void(int)> clicked)
+        : QObject(parent), clicked_(std::move(clicked)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonPress) {
+            const int field = watched->property("henField").toInt();
+            if (field > 0) clicked_(field);
+        }
+        return false;
+    }
+
+private:
+    std::function<void(int)> clicked_;
+};
+
+double valueOf(const QString& text) {
+    return numtext::value(text.toStdString());
+}
+
+QString plain(double v) {
+    return QString::fromStdString(numtext::leadingBlank(v)).trimmed();
+}
+
+} // namespace
 
 Form入力断面他::Form入力断面他(app::Registry& registry)
     : app::Screen(registry, QStringLiteral("Form入力断面他")) {}
 
+Form入力断面他::~Form入力断面他() = default;
+
 void Form入力断面他::build(app::FormWindow& w) {
-    setForm(&w, QStringLiteral("入力-断面サイズ"), 9600, 2400);
-    addLabel(&w, "LabelTitle", {240, 240, 9120, 480}, QStringLiteral(" 断面性能 計算"), {14, true});
-    auto* back =
-        addButton(&w, "Commandmae", {240, 1440, 1920, 540}, QStringLiteral("前に戻る"), {10});
-    auto* end =
-        addButton(&w, "Commandend", {7440, 1440, 1920, 540}, QStringLiteral("おわり"), {10});
-    QObject::connect(back, &QPushButton::clicked, &w, [this] { backClicked(); });
-    QObject::connect(end, &QPushButton::clicked, &w, [this] { endProgram(); });
+    c_ = std::make_unique<SectionCalcControls>(buildSectionCalc(w));
+    connectHandlers();
+}
+
+void Form入力断面他::connectHandlers() {
+    QWidget* w = &window();
+    auto* clicks = new FieldClicks(w, [this](int field) { c_->keypad->clickField(field); });
+    for (int n = 0; n < 6; ++n) {
+        c_->hen[n]->setProperty("henField", n + 1);
+        c_->hen[n]->installEventFilter(clicks);
+        QObject::connect(c_->hen[n], &QLineEdit::textChanged, w,
+                         [this, n] { fieldChanged(n + 1); });
+    }
+    KeypadWidget* k = c_->keypad;
+    QObject::connect(k, &KeypadWidget::targetChanged, w, [this](int f) { markTarget(f); });
+    QObject::connect(k, &KeypadWidget::writeField, w,
+                     [this](int f, const QString& text, double) { writeField(f, text); });
+    QObject::connect(k, &KeypadWidget::recalculate, w, [this] { calc01(); });
+    QObject::connect(c_->opt2old, &QRadioButton::clicked, w,
+                     [this] { showMaterialUnits(*c_, true); });
+    QObject::connect(c_->opt2SI, &QRadioButton::clicked, w,
+                     [this] { showMaterialUnits(*c_, false); });
+    QObject::connect(c_->next, &QPushButton::clicked, w, [this] { nextClicked(); });
+    QObject::connect(c_->back, &QPushButton::clicked, w, [this] { backClicked(); });
+    QObject::connect(c_->print, &QPushButton::clicked, w, [this] { printClicked(); });
+    QObject::connect(c_->end, &QPushButton::clicked, w, [this] { endProgram(); });
 }
 
 void Form入力断面他::onLoad() {
     FlgTugi = 0;
+    FlgDSize = 0;
+    HEN = {};
+    results_ = {};
     setMousePointer(app::MousePointer::Default);
+    Form断面選択& choice = registry().screen<Form断面選択>();
+    c_->zaisitu->setCaption(choice.zaisitu);
+    const catalog::MaterialTexts si = choice.valueTexts();
+    const std::string siTexts[4] = {si.kmage, si.kashuku, si.ksendan, si.yang};
+    const double old[4] = {choice.DkmagevOld, choice.DkashukuvOld, choice.DksendanvOld,
+                           choice.DyangvOld};
+    for (int n = 0; n < 4; ++n) {
+        c_->material[n].si->setText(QString::fromStdString(siTexts[n]));
+        c_->material[n].old->setText(plain(old[n]));
+    }
+    c_->hiju->setText(plain(choice.Dhijuv));
+    c_->keypad->reset();
+    markTarget(1);
+    if (registry().screen<FormOpen>().FlgOpen == Road::SectionProperties) c_->next->hide();
+    layOutDimensions(*c_, choice.danmentype);
+}
+
+void Form入力断面他::fieldChanged(int field) {
+    HEN[field - 1] = valueOf(c_->hen[field - 1]->text());
+    calc01();
+}
+
+void Form入力断面他::markTarget(int field) {
+    const QColor marked = app::fromBgr(0x0000FFFF);
+    const QColor others = app::systemColor(app::SystemColor::ButtonFace);
+    for (int n = 0; n < 6; ++n) {
+        QPalette p = c_->hen[n]->palette();
+        p.setColor(QPalette::Base, n + 1 == field ? marked : others);
+        p.setColor(QPalette::Text, QColor(0, 0, 0));
+        c_->hen[n]->setPalette(p);
+    }
+}
+
+// The text change runs calc01 through the field's handler; HEN is set here too so that a text
+// that does not change (the same number entered twice) still counts.
+void Form入力断面他::writeField(int field, const QString& text) {
+    HEN[field - 1] = valueOf(text);
+    c_->hen[field - 1]->setText(text);
+}
+
+void Form入力断面他::calc01() {
+    Form断面選択& choice = registry().screen<Form断面選択>();
+    const section::Outcome out =
+        section::calc01({choice.danmentype, HEN, choice.Dhijuv, section::kSketchFrame});
+    if (out.status == section::Status::NotComputed) return;
+    HEN = out.hen;
+    if (out.status == section::Status::OutOfRange) {
+        c_->bikou->setCaption(QStringLiteral("寸法が計算できる範囲を超えています。"));
+        c_->bikou->show();
+        beep();
+        return;
+    }
+    c_->bikou->setVisible(out.bikou.has_value());
+    if (out.bikou) c_->bikou->setCaption(qtext(*out.bikou));
+    if (out.status != section::Status::Computed) {
+        if (out.beep) beep();
+        return;
+    }
+    FlgDSize = out.flgDSize;
+    for (std::size_t n = 0; n < out.display->fields.size(); ++n)
+        c_->results[n]->setText(qtext(out.display->fields[n].text));
+    c_->dsize->setCaption(qtext(*out.designation));
+    results_ = {c_->dsize->caption(),
+                c_->result(section::ResultField::Menseki)->text(),
+                c_->result(section::ResultField::Zaijuryou)->text(),
+                c_->result(section::ResultField::Dzv)->text(),
+                c_->result(section::ResultField::Div)->text(),
+                c_->result(section::ResultField::D2rv)->text()};
+    // A section too small or too large for whole twips is shown without its sketch.
+    if (out.sketch)
+        c_->canvas->draw(*out.sketch);
+    else
+        c_->canvas->erase();
+    if (out.beep) beep();
+}
+
+void Form入力断面他::nextClicked() {
+    if (FlgDSize == 1) {
+        c_->bikou->setCaption(
+            QStringLiteral("申し訳ありませんが、断面形状が小さいため対応できません。"));
+        c_->bikou->show();
+        return;
+    }
+    if (valueOf(c_->result(section::ResultField::Zaijuryou)->text()) == 0) {
+        c_->bikou->setCaption(QStringLiteral("断面形状を入力してから、次へ進んでください。"));
+        c_->bikou->show();
+        beep();
+        return;
+    }
+    setMousePointer(app::MousePointer::Hourglass);
+    registry().screen<Form入力計算>().show();
+}
+
+void Form入力断面他::printClicked() {
+    app::PrintService& printer = registry().printer();
+    const std::optional<int> copies = printer.choosePrinter(&window());
+    if (!copies) return;
+    printer.printImage(&window(), *copies);
 }
 
 void Form入力断面他::backClicked() {
@@ -36,6 +207,7 @@ void Form入力断面他::backClicked() {
 }
 
 void Form入力断面他::onUnload() {
+    c_.reset();
     if (FlgTugi == 0 && registry().screen<Form入力計算>().FlgSaisho != 1) endProgram();
 }
 

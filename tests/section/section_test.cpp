@@ -433,6 +433,22 @@ TEST(SectionSketch, EveryKindOfShapeIsPaintedAndOutlinedPartByPart) {
     }
 }
 
+// Beyond 1815 mm a whole twip per mm cannot hold the section in the frame: the drawing keeps
+// to scale with the exact ratio, 1815 / 4000 = 0.45375 twips per mm.
+TEST(SectionSketch, ALargeSectionStillFillsTheFrameToScale) {
+    const auto s = section::danmenZu(kRectTubeUpright, {2000, 4000, 100});
+    ASSERT_TRUE(s);
+    // Width 2000 × 0.45375 = 907.5 -> 908, centred: 720 + (1815 − 908) / 2 = 1173; wall 45.
+    const std::vector<Fill> fills{{FillKind::Box, kFrame, Y},
+                                  {FillKind::Box, {1173, 4560, 908, 1815}, B},
+                                  {FillKind::Box, {1218, 4605, 818, 1725}, Y}};
+    EXPECT_EQ(s->fills, fills);
+    // A 10 m pipe with a 1 m wall: hole 1815 − 2 × 182 = 1451 (181.5 rounds up).
+    const auto pipe = section::danmenZu(kRoundPipe, {10000, 1000});
+    ASSERT_TRUE(pipe);
+    EXPECT_EQ(pipe->fills.back().rect, (Rect{902, 4742, 1451, 1451}));
+}
+
 TEST(SectionSketch, NoSketchWhenTheScaleOrTheFrameLeavesSixteenBits) {
     // 1815 / 0.05 = 36 300 twips per mm: too many.
     EXPECT_FALSE(section::danmenZu(kRoundPipe, {0.05, 0.01}));

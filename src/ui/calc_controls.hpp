@@ -1,0 +1,97 @@
+// The controls of Form入力計算 as the screen uses them, created at their design positions
+// (twips). The screen keeps this struct while its window exists.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <vector>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace ui {
+
+class GaugeBox;
+class GaugeCanvas;
+class KeypadWidget;
+class Label;
+class Picture;
+class RoundMark;
+class Shape;
+
+// A result field with its old-unit twin at the same place; only one of them is visible.
+struct TwinField {
+    QLineEdit* si = nullptr;
+    QLineEdit* old = nullptr;
+};
+
+// A caption with its SI and old texts.
+struct TwinCaption {
+    Label* label = nullptr;
+    QString si, old;
+};
+
+struct CalcControls {
+    // Inputs: index 0..3 for TextHEN1..TextHEN4.
+    std::array<QLineEdit*, 4> text{};
+    std::array<Label*, 4> caption{}; // LabelHEN1M..LabelHEN4M
+    QPushButton *cmdP = nullptr, *cmdw = nullptr;
+    Shape* shp1 = nullptr;
+    RoundMark* shp2 = nullptr;
+    QRadioButton *opt1N = nullptr, *opt1kN = nullptr, *opt1kg = nullptr;
+    QRadioButton *opt2SI = nullptr, *opt2old = nullptr;
+    Label* labelhyouji = nullptr;
+    Label* labelinphantei = nullptr;
+    KeypadWidget* keypad = nullptr;
+
+    // Taken over from the earlier screens.
+    Label *zaisitu = nullptr, *danmen = nullptr, *dsize = nullptr;
+    QLineEdit *menseki = nullptr, *juryou = nullptr, *dz = nullptr, *di = nullptr, *d2r = nullptr,
+              *hiju = nullptr;
+    TwinField kmage, kashuku, ksendan, yang;
+
+    // Results.
+    TwinField kaju, kajumo, kajumage, jiju, jmo, jmage, kajut, mot, maget;
+    QLineEdit *kajutawami = nullptr, *jtawami = nullptr, *tawamit = nullptr;
+    Label *magehikaku = nullptr, *tawamihikaku = nullptr, *label式 = nullptr;
+    // The captions that change with the display units.
+    std::vector<TwinCaption> unitCaptions;
+
+    // Judgement row.
+    Shape* shape判定 = nullptr;
+    Label *label判定 = nullptr, *label丸 = nullptr, *label100 = nullptr;
+    GaugeCanvas* canvas = nullptr;
+    GaugeBox *shapeHan1 = nullptr, *shapeHan2 = nullptr, *shapeHan3 = nullptr, *shapeHan4 = nullptr;
+    Shape *lineH1 = nullptr, *lineH2 = nullptr;
+
+    // Pictures.
+    Picture *imgiNp = nullptr, *imgiNpM = nullptr;
+    std::vector<Picture*> sectionPictures; // hidden; the one of the chosen shape is shown
+
+    // Buttons.
+    QPushButton *hensuKaijo = nullptr, *chokuzensuti = nullptr, *saikeisan = nullptr,
+                *prin = nullptr, *top = nullptr, *mae = nullptr, *end = nullptr;
+
+    // The nine result pairs, in the order of beam::TwinTexts.
+    std::array<TwinField*, 9> resultPairs() {
+        return {&kaju, &kajumo, &kajumage, &jiju, &jmo, &jmage, &kajut, &mot, &maget};
+    }
+};
+
+// Creates every control of the screen inside `w`, which is already sized.
+CalcControls buildCalcControls(QWidget& w);
+
+// The load picture and the moment picture of a structure and load case ("Img入力片集",
+// "Img入力片集M", ...), by name; empty names for a case without pictures.
+struct CasePictures {
+    QString load, moment;
+};
+CasePictures casePictureNames(int structure, int loadCase);
+
+// The control name of the section picture of a shape code; empty for a code without one.
+QString sectionPictureName(int code);
+
+} // namespace ui
