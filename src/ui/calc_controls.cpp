@@ -181,26 +181,14 @@ void buildSection(QWidget& w, CalcControls& c) {
         c.*props[n].member = addField(&w, props[n].field, {left, top + 240, 1440, 270});
     }
 
-    struct Material {
-        const char *captionName, *si, *old, *siCaption, *oldCaption;
-        TwinField CalcControls::*member;
-    };
-    const Material materials[] = {
-        {"Labelkmage", "Textkmage", "TextkmageOld", "許容曲げ (N/mm2)", "許容曲げ [kg/cm2]",
-         &CalcControls::kmage},
-        {"Labelkashuku", "Textkashuku", "TextkashukuOld", "許容圧縮 (N/mm2)", "許容圧縮 [kg/cm2]",
-         &CalcControls::kashuku},
-        {"Labelksendan", "Textksendan", "TextksendanOld", "許容せん断 (N/mm2)",
-         "許容せん断 [kg/cm2]", &CalcControls::ksendan},
-        {"Labelyang", "Textyang", "TextyangOld", "ヤング係数 (N/mm2)", "ヤング係数 [kg/cm2]",
-         &CalcControls::yang},
-    };
+    TwinField CalcControls::*const members[] = {&CalcControls::kmage, &CalcControls::kashuku,
+                                                &CalcControls::ksendan, &CalcControls::yang};
     for (int n = 0; n < 4; ++n) {
-        const Material& m = materials[n];
+        const MaterialValueDesign& m = kMaterialValues[static_cast<std::size_t>(n)];
         const int left = kMaterialLeft[n];
         Label* l = addCaption(&w, m.captionName, {left, 6330, kMaterialWidth, 420}, m.siCaption);
         c.unitCaptions.push_back({l, name(m.siCaption), name(m.oldCaption)});
-        c.*m.member = addTwin(&w, m.si, m.old, {left, 6750, kMaterialWidth, 300});
+        c.*members[n] = addTwin(&w, m.si, m.old, {left, 6750, kMaterialWidth, 300});
     }
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QString>
+
+#include "ui/twin_fields.hpp"
 #include <array>
 #include <vector>
 
@@ -21,18 +23,6 @@ class Label;
 class Picture;
 class RoundMark;
 class Shape;
-
-// A result field with its old-unit twin at the same place; only one of them is visible.
-struct TwinField {
-    QLineEdit* si = nullptr;
-    QLineEdit* old = nullptr;
-};
-
-// A caption with its SI and old texts.
-struct TwinCaption {
-    Label* label = nullptr;
-    QString si, old;
-};
 
 struct CalcControls {
     // Inputs: index 0..3 for TextHEN1..TextHEN4.

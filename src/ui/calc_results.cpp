@@ -75,15 +75,11 @@ void writeResults(CalcControls& c, const beam::ResultTexts& r) {
 void showUnits(CalcControls& c, bool old) {
     c.labelhyouji->setCaption(old ? QStringLiteral("　旧-表示") : QStringLiteral("　SI-表示"));
     for (const TwinCaption& cap : c.unitCaptions)
-        cap.label->setCaption(old ? cap.old : cap.si);
-    for (TwinField* f : c.resultPairs()) {
-        f->si->setVisible(!old);
-        f->old->setVisible(old);
-    }
-    for (TwinField* f : {&c.kmage, &c.kashuku, &c.ksendan, &c.yang}) {
-        f->si->setVisible(!old);
-        f->old->setVisible(old);
-    }
+        showTwin(cap, old);
+    for (TwinField* f : c.resultPairs())
+        showTwin(*f, old);
+    for (TwinField* f : {&c.kmage, &c.kashuku, &c.ksendan, &c.yang})
+        showTwin(*f, old);
 }
 
 void showHantei(CalcControls& c, const beam::Hantei& h) {

@@ -16,6 +16,7 @@
 #include "app/colors.hpp"
 #include "app/registry.hpp"
 #include "app/twips.hpp"
+#include "catalog/materials.hpp"
 #include "common/numtext.hpp"
 #include "ui/beam_type_screen.hpp"
 #include "ui/calc_controls.hpp"
@@ -203,7 +204,8 @@ void Form入力計算::takeOverValues() {
     c.ksendan.si->setText(qtext(v.ksendan));
     c.yang.si->setText(qtext(v.yang));
     c.hiju->setText(qtext(v.hiju));
-    const auto asText = [](double d) { return QString::number(d, 'g', 15); };
+    // Plain decimal text: a typed value far beyond any material must not show an exponent.
+    const auto asText = [](double d) { return qtext(catalog::plainText(d)); };
     c.kmage.old->setText(asText(material.DkmagevOld));
     c.kashuku.old->setText(asText(material.DkashukuvOld));
     c.ksendan.old->setText(asText(material.DksendanvOld));

@@ -131,6 +131,13 @@ void Shape::paintEvent(QPaintEvent*) {
     }
 }
 
+BackgroundCanvas::BackgroundCanvas(QWidget* window, const QString& name) : QWidget(window) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(window->rect());
+    lower();
+}
+
 Label* addLabel(QWidget* parent, const QString& name, const QRect& twips, const QString& caption,
                 Font font, Qt::Alignment align) {
     auto* l = new Label(parent);

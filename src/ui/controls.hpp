@@ -91,6 +91,13 @@ private:
     int pen_;
 };
 
+// A surface that covers the whole client area of a window, below every other control and deaf
+// to the mouse: what the screens paint on their background.
+class BackgroundCanvas : public QWidget {
+public:
+    BackgroundCanvas(QWidget* window, const QString& name);
+};
+
 // Design helpers: create a control with its name at a twip rectangle.
 struct Font {
     double points = 9;

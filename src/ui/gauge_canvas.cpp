@@ -21,12 +21,8 @@ QColor toQColor(beam::Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-GaugeCanvas::GaugeCanvas(QWidget* window) : QWidget(window) {
-    setObjectName(QStringLiteral("GaugeCanvas"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(window->rect());
-    lower();
-}
+GaugeCanvas::GaugeCanvas(QWidget* window)
+    : BackgroundCanvas(window, QStringLiteral("GaugeCanvas")) {}
 
 void GaugeCanvas::erase() {
     drawn_.clear();

@@ -5,18 +5,19 @@
 
 #include <QColor>
 #include <QWidget>
+
 #include <vector>
 
 #include "beam/judgement.hpp"
+#include "ui/controls.hpp"
 
 namespace ui {
 
 QColor toQColor(beam::Rgb c);
 
-class GaugeCanvas final : public QWidget {
+class GaugeCanvas final : public BackgroundCanvas {
     Q_OBJECT
 public:
-    // Covers the whole client area of `window`, below every other control, deaf to the mouse.
     explicit GaugeCanvas(QWidget* window);
 
     const std::vector<beam::Drawn>& drawn() const { return drawn_; }

@@ -96,25 +96,16 @@ void buildMaterial(QWidget& w, SectionCalcControls& c) {
     constexpr int captionLeft = 2880, boxLeft = 4740;
     addLabel(&w, name("LbHiju"), {captionLeft, kRowsTop, 1800, kRowHeight}, name("比重"), {9});
     c.hiju = addOutput(w, "TxtHiju", {boxLeft, kRowsTop, 960, kRowHeight});
-    const struct {
-        const char *caption, *si, *old, *siCaption, *oldCaption;
-    } values[4] = {
-        {"Labelkmage", "Textkmage", "TextkmageOld", "許容曲げ (N/mm2)", "許容曲げ [kg/cm2]"},
-        {"Labelkashuku", "Textkashuku", "TextkashukuOld", "許容圧縮 (N/mm2)", "許容圧縮 [kg/cm2]"},
-        {"Labelksendan", "Textksendan", "TextksendanOld", "許容せん断 (N/mm2)",
-         "許容せん断 [kg/cm2]"},
-        {"Labelyang", "Textyang", "TextyangOld", "ヤング係数 (N/mm2)", "ヤング係数 [kg/cm2]"},
-    };
     for (int n = 0; n < 4; ++n) {
         const int top = kRowsTop + (n + 1) * kRowPitch;
-        MaterialValue& m = c.material[n];
-        m.siCaption = name(values[n].siCaption);
-        m.oldCaption = name(values[n].oldCaption);
-        m.caption = addLabel(&w, name(values[n].caption), {captionLeft, top, 1800, kRowHeight},
-                             m.siCaption, {9});
-        m.si = addOutput(w, values[n].si, {boxLeft, top, 960, kRowHeight});
-        m.old = addOutput(w, values[n].old, {boxLeft, top, 960, kRowHeight});
-        m.old->hide();
+        const MaterialValueDesign& d = kMaterialValues[static_cast<std::size_t>(n)];
+        MaterialValue& m = c.material[static_cast<std::size_t>(n)];
+        m.caption = {addLabel(&w, name(d.captionName), {captionLeft, top, 1800, kRowHeight},
+                              name(d.siCaption), {9}),
+                     name(d.siCaption), name(d.oldCaption)};
+        m.value = {addOutput(w, d.si, {boxLeft, top, 960, kRowHeight}),
+                   addOutput(w, d.old, {boxLeft, top, 960, kRowHeight})};
+        m.value.old->hide();
     }
 
     auto* frame2 = new QGroupBox(name("表示単位"), &w);
@@ -185,10 +176,9 @@ void layOutDimensions(SectionCalcControls& c, int code) {
 }
 
 void showMaterialUnits(SectionCalcControls& c, bool old) {
-    for (MaterialValue& m : c.material) {
-        m.caption->setCaption(old ? m.oldCaption : m.siCaption);
-        m.si->setVisible(!old);
-        m.old->setVisible(old);
+    for (const MaterialValue& m : c.material) {
+        showTwin(m.caption, old);
+        showTwin(m.value, old);
     }
 }
 

@@ -2,6 +2,8 @@
 // captions by shape), the material values in both unit systems, the result fields and buttons.
 #pragma once
 
+#include "ui/twin_fields.hpp"
+
 #include <QString>
 #include <array>
 
@@ -21,10 +23,8 @@ class SketchCanvas;
 
 // One material value: its caption and the SI and old-unit boxes at the same place.
 struct MaterialValue {
-    Label* caption = nullptr;
-    QLineEdit* si = nullptr;
-    QLineEdit* old = nullptr;
-    QString siCaption, oldCaption;
+    TwinCaption caption;
+    TwinField value;
 };
 
 struct SectionCalcControls {

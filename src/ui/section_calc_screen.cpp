@@ -14,6 +14,7 @@
 
 #include "app/colors.hpp"
 #include "app/registry.hpp"
+#include "catalog/materials.hpp"
 #include "common/numtext.hpp"
 #include "section/calc.hpp"
 #include "ui/calc_screen.hpp"
@@ -52,7 +53,7 @@ double valueOf(const QString& text) {
 }
 
 QString plain(double v) {
-    return QString::fromStdString(numtext::leadingBlank(v)).trimmed();
+    return qtext(catalog::plainText(v));
 }
 
 } // namespace
@@ -104,8 +105,8 @@ void Form入力断面他::onLoad() {
     const double old[4] = {choice.DkmagevOld, choice.DkashukuvOld, choice.DksendanvOld,
                            choice.DyangvOld};
     for (int n = 0; n < 4; ++n) {
-        c_->material[n].si->setText(QString::fromStdString(siTexts[n]));
-        c_->material[n].old->setText(plain(old[n]));
+        c_->material[n].value.si->setText(QString::fromStdString(siTexts[n]));
+        c_->material[n].value.old->setText(plain(old[n]));
     }
     c_->hiju->setText(plain(choice.Dhijuv));
     c_->keypad->reset();

@@ -24,12 +24,8 @@ QColor toQColor(section::Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-SketchCanvas::SketchCanvas(QWidget* window) : QWidget(window) {
-    setObjectName(QStringLiteral("SketchCanvas"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(window->rect());
-    lower();
-}
+SketchCanvas::SketchCanvas(QWidget* window)
+    : BackgroundCanvas(window, QStringLiteral("SketchCanvas")) {}
 
 void SketchCanvas::draw(const section::Sketch& sketch) {
     sketch_ = sketch;

@@ -4,18 +4,19 @@
 
 #include <QPainterPath>
 #include <QWidget>
+
 #include <optional>
 
 #include "section/sketch.hpp"
+#include "ui/controls.hpp"
 
 namespace ui {
 
 QColor toQColor(section::Rgb c);
 
-class SketchCanvas final : public QWidget {
+class SketchCanvas final : public BackgroundCanvas {
     Q_OBJECT
 public:
-    // Covers the whole client area of `window`, below every other control, deaf to the mouse.
     explicit SketchCanvas(QWidget* window);
 
     void draw(const section::Sketch& sketch);

@@ -241,9 +241,13 @@ TEST_F(CalcScreen, VerdictAndGaugeFollowTheTotalStress) {
         EXPECT_EQ(at("ShapeHan4"), QRect(1880, 5840, 4280, 300));
         EXPECT_EQ(at("ShapeHan1"), QRect(1880, 5840, c.bar, 300)) << c.load;
         EXPECT_EQ(shown("ShapeHan2"), c.orange > 0) << c.load;
-        if (c.orange) EXPECT_EQ(at("ShapeHan2"), QRect(4020, 5840, c.orange, 300));
+        if (c.orange) {
+            EXPECT_EQ(at("ShapeHan2"), QRect(4020, 5840, c.orange, 300));
+        }
         EXPECT_EQ(shown("ShapeHan3"), c.red > 0) << c.load;
-        if (c.red) EXPECT_EQ(at("ShapeHan3"), QRect(5090, 5840, c.red, 300));
+        if (c.red) {
+            EXPECT_EQ(at("ShapeHan3"), QRect(5090, 5840, c.red, 300));
+        }
         EXPECT_TRUE(shown("LineH1"));
         EXPECT_EQ(at("LineH1").center().x(), 4020);
         EXPECT_EQ(at("LineH2").center().x(), 5090);
