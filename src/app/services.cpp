@@ -36,13 +36,18 @@ std::optional<int> QtPrintService::choosePrinter(QWidget* parent) {
 }
 
 void QtPrintService::printImage(QWidget* window, int copies) {
+    printWindowImage(impl_->printer, window, copies);
+}
+
+void printWindowImage(QPrinter& printer, QWidget* window, int copies) {
     const QPixmap image = window->grab();
-    QPainter painter(&impl_->printer);
+    QPainter painter(&printer);
     const QRect page = painter.viewport();
     const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    const QPoint at(page.left() + (page.width() - size.width()) / 2, page.top());
     for (int i = 0; i < copies; ++i) {
-        if (i > 0) impl_->printer.newPage();
-        painter.drawPixmap(QRect(page.topLeft(), size), image);
+        if (i > 0) printer.newPage();
+        painter.drawPixmap(QRect(at, size), image);
     }
 }
 

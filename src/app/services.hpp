@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace app {
@@ -41,6 +42,10 @@ class QtProgramEnd final : public ProgramEnd {
 public:
     void end() override;
 };
+
+// Paints the image of a window on a printer, scaled to the page and centred at its top, one page
+// per copy.
+void printWindowImage(QPrinter& printer, QWidget* window, int copies);
 
 // The platform's printer dialog and printer (print to PDF included).
 class QtPrintService final : public PrintService {

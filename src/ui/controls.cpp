@@ -25,7 +25,9 @@ QFont makeFont(Font f) {
 } // namespace
 
 Picture::Picture(QWidget* parent, const QString& resource)
-    : QWidget(parent), resource_(resource), renderer_(std::make_unique<QSvgRenderer>(resource)) {
+    : QWidget(parent), resource_(resource), renderer_(std::make_unique<QSvgRenderer>()) {
+    // A picture area without artwork (a frame or a click target) loads nothing.
+    if (!resource.isEmpty()) renderer_->load(resource);
     setMouseTracking(true);
     setAttribute(Qt::WA_TranslucentBackground);
 }
@@ -36,10 +38,23 @@ bool Picture::hasImage() const {
     return renderer_->isValid();
 }
 
+// Rendering an SVG costs far more than drawing a pixmap, and a picture is repainted whenever a
+// transparent label over it changes: render once per size and pixel ratio.
 void Picture::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    renderer_->render(&p, QRectF(rect()));
+    if (!renderer_->isValid()) return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (cache_.size() != pixels || cache_.devicePixelRatio() != ratio) {
+        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter render(&image);
+        render.setRenderHint(QPainter::Antialiasing);
+        renderer_->render(&render, QRectF(QPointF(), QSizeF(pixels)));
+        render.end();
+        cache_ = QPixmap::fromImage(std::move(image));
+        cache_.setDevicePixelRatio(ratio);
+    }
+    QPainter(this).drawPixmap(0, 0, cache_);
 }
 
 // A double-click is press, release, press (the double-click), release: the click belongs to

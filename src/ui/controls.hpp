@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -42,6 +43,7 @@ protected:
 private:
     QString resource_;
     std::unique_ptr<QSvgRenderer> renderer_;
+    QPixmap cache_;
     bool releaseEndsDoubleClick_ = false;
 };
 

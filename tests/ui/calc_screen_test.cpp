@@ -1,12 +1,15 @@
 // What the user sees and does on Form入力計算, reached along the beam road with a size table the
 // test writes itself. Every expected figure is worked out by hand in the comments.
 #include "fakes.hpp"
+#include "pdf_reading.hpp"
 
 #include <QListWidget>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "app/services.hpp"
 #include "ui/beam_type_screen.hpp"
 #include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
@@ -424,6 +427,26 @@ TEST_F(CalcScreen, PrintingGoesThroughThePrinterDialog) {
     ASSERT_EQ(run.counters.printed.size(), 1u);
     EXPECT_EQ(run.counters.printed[0], (std::pair<QString, int>{"Form入力計算", 2}));
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
+}
+
+// The real printer, set to write a PDF file as the dialog's print-to-file does: two copies give
+// two pages, each carrying the image of the screen with its results.
+TEST_F(CalcScreen, PrintingToAPdfFileShowsTheScreenOnEachPage) {
+    road();
+    type("TextHEN1", "1000");
+    type("TextHEN2", "2000");
+    const QString file = folder.filePath("calc.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    app::printWindowImage(printer, &s().window(), 2);
+
+    const PdfFile pdf = readPdf(file);
+    EXPECT_EQ(pdf.pages, 2);
+    ASSERT_EQ(pdf.images.size(), 1u); // one image, drawn on both pages
+    const QImage screen = s().window().grab().toImage();
+    EXPECT_EQ(pdf.images[0].size(), screen.size());
+    EXPECT_LT(meanDifference(pdf.images[0], screen), 2.0);
 }
 
 TEST_F(CalcScreen, EndAndCloseBoxEndTheProgram) {
