@@ -17,7 +17,7 @@ namespace fuzz {
 
 // The text in quotes with bytes outside printable ASCII as \xNN, so that a report can be
 // typed back in.
-inline std::string quoted(std::string_view s) {
+inline std::string escaped(std::string_view s) {
     std::string out = "\"";
     for (unsigned char c : s) {
         if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
@@ -72,7 +72,7 @@ inline std::string numberTextFault(std::string_view text) {
 
 inline void requireNumberText(std::string_view text, std::string_view what) {
     const std::string fault = numberTextFault(text);
-    if (!fault.empty()) fail(what, fault + ": " + quoted(text));
+    if (!fault.empty()) fail(what, fault + ": " + escaped(text));
 }
 
 // The fuzzer's bytes read front to back; past the end every read gives zeros.
@@ -109,21 +109,25 @@ public:
 
     // A text as the keypad writes it into a field: up to 15 digits, at most one point, made of
     // the next bytes up to a byte that ends it. What the user can type, and so what every
-    // formula must handle without leaving the range of numbers.
+    // formula must handle without leaving the range of numbers. The low four bits of a byte
+    // decide, so that ASCII reads as written: '0' … '9' are digits, '.' (and ':') the point,
+    // ',' (and every other value) ends the text: "60.5,3.2,".
     std::string keypadText() {
         std::string s;
         int digits = 0;
         bool point = false;
         while (pos_ < size_) {
-            const std::uint8_t b = data_[pos_++];
-            const int k = b % 16;
-            if (k >= 12) break;
-            if (k == 10 || k == 11) {
+            const int k = data_[pos_++] % 16;
+            if (k <= 9) {
+                if (digits < 15) {
+                    s.push_back(static_cast<char>('0' + k));
+                    ++digits;
+                }
+            } else if (k == 10 || k == 14) {
                 if (!point) s.push_back('.');
                 point = true;
-            } else if (digits < 15) {
-                s.push_back(static_cast<char>('0' + k));
-                ++digits;
+            } else {
+                break;
             }
         }
         return s;

@@ -12,7 +12,7 @@
 
 namespace {
 
-using fuzz::quoted;
+using fuzz::escaped;
 using fuzz::require;
 
 // Empty (after the clear-all), or digits, one point and the decimals typed after it: "12.",
@@ -34,10 +34,10 @@ bool isReadout(const std::string& s) {
 
 void checkState(const keypad::Keypad& k, const std::string& log) {
     const std::string& r = k.readout();
-    require(isReadout(r), "the readout is a number text", quoted(r) + " after " + log);
+    require(isReadout(r), "the readout is a number text", escaped(r) + " after " + log);
     const double v = numtext::value(r);
     require(std::isfinite(v) && v >= 0, "the readout reads as a finite number",
-            quoted(r) + " after " + log);
+            escaped(r) + " after " + log);
     require(k.target() >= 1 && k.target() <= k.fieldCount(), "the target is a field of the screen",
             std::to_string(k.target()) + " after " + log);
 }
@@ -49,9 +49,9 @@ void checkHandover(const keypad::Keypad& k, const keypad::Handover& h, const std
     if (!h.write) return;
     const keypad::FieldWrite& w = *h.write;
     require(w.field >= 1 && w.field <= k.fieldCount(), "a write goes to a field of the screen", log);
-    require(isReadout(w.text), "a field gets a number text", quoted(w.text) + " after " + log);
+    require(isReadout(w.text), "a field gets a number text", escaped(w.text) + " after " + log);
     require(w.value == numtext::value(w.text) && std::isfinite(w.value),
-            "a field gets the number its text reads as", quoted(w.text) + " after " + log);
+            "a field gets the number its text reads as", escaped(w.text) + " after " + log);
 }
 
 } // namespace

@@ -14,7 +14,7 @@
 namespace {
 
 using fuzz::number;
-using fuzz::quoted;
+using fuzz::escaped;
 using fuzz::require;
 
 // The display patterns passed to format() in the cores and the screens, and the "0.000…" of
@@ -58,7 +58,7 @@ bool isDigit(char c) {
 
 void checkValue(std::string_view text) {
     const double v = numtext::value(text);
-    const std::string where = "value(" + quoted(text) + ") = " + number(v);
+    const std::string where = "value(" + escaped(text) + ") = " + number(v);
     require(std::isfinite(v), "value() is finite", where);
     require(!(v == 0 && std::signbit(v)), "value() never gives -0", where);
 
@@ -92,7 +92,7 @@ void checkFormat(double v, std::size_t patternIndex) {
     const std::string_view pattern = kPatterns[patternIndex];
     const std::string text = numtext::format(v, pattern);
     const std::string where =
-        "format(" + number(v) + ", " + quoted(pattern) + ") = " + quoted(text);
+        "format(" + number(v) + ", " + escaped(pattern) + ") = " + escaped(text);
     if (!std::isfinite(v)) {
         require(text.empty(), "format() of a non-finite number is empty", where);
         return;
@@ -133,20 +133,22 @@ void checkFormat(double v, std::size_t patternIndex) {
 
     // Wide only as far as the number's own digits take it: a sign, the integer digits (one more
     // when rounding carries), the point and the decimals.
-    const double magnitude = std::fabs(shown);
-    const int ownDigits = magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 2;
+    const double magnitude = std::fabs(v);
+    const int shift = s.percent ? 2 : 0; // "%" moves the point, it multiplies no binary number
+    const int ownDigits =
+        magnitude < 1 ? 1 + shift : static_cast<int>(std::floor(std::log10(magnitude))) + 2 + shift;
     const std::size_t widest = 1 + std::max(s.minInteger, ownDigits) + (s.point ? 1 : 0) +
                                s.maxFraction + s.suffix.size();
     require(text.size() <= widest, "format() is no wider than the number's digits", where);
     // Every figure the keypad can type (15 digits) and every result of a realistic beam or
     // section stays below 1e13; on the screens' patterns that fits 20 characters.
-    if (patternIndex < kScreenPatterns && magnitude < 1e13)
+    if (patternIndex < kScreenPatterns && std::fabs(shown) < 1e13)
         require(body.size() <= 20, "format() of a screen figure fits 20 characters", where);
 }
 
 void checkLeadingBlank(double v) {
     const std::string text = numtext::leadingBlank(v);
-    const std::string where = "leadingBlank(" + number(v) + ") = " + quoted(text);
+    const std::string where = "leadingBlank(" + number(v) + ") = " + escaped(text);
     if (!std::isfinite(v) || v == 0) {
         require(text == " 0", "leadingBlank() of zero or a non-finite number is \" 0\"", where);
         return;
@@ -156,15 +158,18 @@ void checkLeadingBlank(double v) {
             "leadingBlank() starts with a blank or a minus", where);
     const std::string digits = text.substr(1);
     const auto dot = digits.find('.');
-    int significant = 0;
-    bool leading = true;
+    // Significant digits: from the first digit that is not 0 to the last, the point aside.
+    int first = -1, last = -1, position = 0;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i == dot) continue;
         require(isDigit(digits[i]), "leadingBlank() writes only digits and one point", where);
-        if (digits[i] != '0') leading = false;
-        if (!leading) ++significant;
+        if (digits[i] != '0') {
+            if (first < 0) first = position;
+            last = position;
+        }
+        ++position;
     }
-    require(significant <= 15, "leadingBlank() keeps 15 significant digits", where);
+    require(first >= 0 && last - first < 15, "leadingBlank() keeps 15 significant digits", where);
     if (dot != std::string::npos) {
         require(dot > 0 && digits.back() != '0' && digits.back() != '.',
                 "leadingBlank() writes no trailing zeros or point", where);

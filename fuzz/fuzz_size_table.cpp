@@ -5,9 +5,11 @@
 #include "check.hpp"
 
 #include "catalog/size_table.hpp"
+#include "common/numtext.hpp"
 #include "common/shape_codes.hpp"
 
 #include <array>
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -15,7 +17,7 @@
 namespace {
 
 using fuzz::number;
-using fuzz::quoted;
+using fuzz::escaped;
 using fuzz::require;
 using fuzz::requireFinite;
 using fuzz::requireNumberText;
@@ -40,7 +42,7 @@ void checkField(const catalog::Field& f, const std::string& where) {
 
 void checkSelected(const catalog::SizeRow& row, const std::string& sg, bool typedSg) {
     const catalog::SelectedSize s = catalog::selectSize(row, sg);
-    const std::string where = "sg " + quoted(sg) + ", area " + quoted(row[catalog::kFieldArea].text);
+    const std::string where = "sg " + escaped(sg) + ", area " + escaped(row[catalog::kFieldArea].text);
     for (double v : {s.dmensekiv, s.div, s.dzv, s.d2rv})
         requireFinite(v, "a selected size's value: " + where);
     for (const std::string* t : {&s.textJuryou, &s.textJuryouSI})
@@ -54,20 +56,41 @@ void checkSelected(const catalog::SizeRow& row, const std::string& sg, bool type
     for (const auto& [text, field] : boxes)
         if (row[field].kind == catalog::Field::Kind::Number)
             requireNumberText(*text, "a selected size's value box: " + where);
-    if (typedSg) {
-        // A specific gravity that can be typed and an area that is a number give a mass.
+    // A mass box shows the mass or, when it leaves the range of numbers, nothing; never a
+    // figure that is not the mass.
+    const std::pair<const std::string*, double> masses[] = {{&s.textJuryou, s.djuryouv},
+                                                            {&s.textJuryouSI, s.djuryouSIv}};
+    for (const auto& [text, v] : masses) {
+        const std::string detail = escaped(*text) + " for " + number(v) + ", " + where;
+        if (!std::isfinite(v)) {
+            require(text->empty(), "a mass out of range shows nothing", detail);
+        } else {
+            const double back = numtext::value(*text);
+            require(std::fabs(back - v) <= 0.0051 + std::fabs(v) * 1e-14,
+                    "a mass box shows the mass", detail);
+        }
+    }
+    // A specific gravity that can be typed and an area of a size that exists give a mass.
+    if (typedSg && std::fabs(s.dmensekiv) < 1e15) {
         requireFinite(s.djuryouv, "the mass of a selected size: " + where);
         requireFinite(s.djuryouSIv, "the weight of a selected size: " + where);
-        require(!s.textJuryou.empty() && !s.textJuryouSI.empty(),
-                "a selected size shows its mass and weight", where);
     }
 
     // The boxes after the area box was typed over, here with the texts the size screen shows.
     for (const std::string& area : {s.textMenseki, row[catalog::kFieldDesignation].text}) {
         const std::string mass = catalog::massTextForArea(area, sg);
         const std::string weight = catalog::weightTextForArea(area, sg);
-        requireNumberText(mass, "massTextForArea(" + quoted(area) + ", " + quoted(sg) + ")");
-        requireNumberText(weight, "weightTextForArea(" + quoted(area) + ", " + quoted(sg) + ")");
+        const std::string detail = escaped(area) + ", " + escaped(sg) + ": " + escaped(mass) +
+                                   ", " + escaped(weight);
+        requireNumberText(mass, "massTextForArea " + detail);
+        requireNumberText(weight, "weightTextForArea " + detail);
+        // The same figures as the boxes of a selected size with that area, where the area box
+        // holds the area exactly (more than 15 digits are cut from its text).
+        if (area == s.textMenseki && numtext::value(area) == s.dmensekiv &&
+            row[catalog::kFieldArea].kind != catalog::Field::Kind::Empty) {
+            require(mass == s.textJuryou, "massTextForArea agrees with selectSize", detail);
+            require(weight == s.textJuryouSI, "weightTextForArea agrees with selectSize", detail);
+        }
     }
 }
 
@@ -93,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "code " + std::to_string(code) + ", row " + number(row[0].number));
         for (std::size_t i = 0; i < catalog::kFieldsPerRecord; ++i) {
             checkField(row[i], "row " + std::to_string(r) + " field " + std::to_string(i) + " " +
-                                   quoted(row[i].text));
+                                   escaped(row[i].text));
             require(row[i].text.size() <= 3 * catalog::kMaxValueBytes,
                     "a value is cut at kMaxValueBytes");
         }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -54,16 +55,25 @@ void sectionRoad(Shooter& shot, int materialRow, const char* picture, const QStr
     registry.endProgram();
 }
 
-// The beam road: a structure and load case, SS400 and an H section, a load and a span.
-void beamRoad(Shooter& shot, const char* structure, const char* loadCase, const QString& name) {
+// The beam road: a structure and load case, SS400 and an H section, a load and a span (and L1
+// where the case has one), shown in SI or in the old units.
+struct BeamShot {
+    const char* structure;
+    const char* loadCase;
+    const char* load;
+    const char* name;
+    bool oldUnits = false;
+};
+
+void beamRoad(Shooter& shot, const BeamShot& b) {
     app::Registry registry;
     auto& open = registry.screen<ui::FormOpen>();
     open.show();
     emit find<ui::Picture>(open, "ImageHari")->clicked();
     auto& type = registry.screen<ui::Form梁形式1>();
-    emit find<ui::Picture>(type, structure)->doubleClicked();
+    emit find<ui::Picture>(type, b.structure)->doubleClicked();
     ui::LoadCaseScreen* cases = ui::loadCaseScreen(registry, type.hari);
-    emit find<ui::Picture>(*cases, loadCase)->doubleClicked();
+    emit find<ui::Picture>(*cases, b.loadCase)->doubleClicked();
     auto& choice = registry.screen<ui::Form断面選択>();
     emit find<ui::Picture>(choice, "ImageH縦")->clicked();
     find<QPushButton>(choice, "Commandtugi")->click();
@@ -71,28 +81,56 @@ void beamRoad(Shooter& shot, const char* structure, const char* loadCase, const 
     find<QListWidget>(sizes, "ListDanmenSize")->setCurrentRow(10);
     find<QPushButton>(sizes, "Commandtugi")->click();
     auto& calc = registry.screen<ui::Form入力計算>();
-    find<QLineEdit>(calc, "TextHEN1")->setText("5000");
+    find<QLineEdit>(calc, "TextHEN1")->setText(QString::fromUtf8(b.load));
     find<QLineEdit>(calc, "TextHEN2")->setText("3000");
     if (auto* l1 = find<QLineEdit>(calc, "TextHEN3"); l1 && !l1->isHidden()) l1->setText("1000");
-    shot.shoot(calc, "calc_" + name);
+    if (b.oldUnits) find<QRadioButton>(calc, "Opt2old")->click();
+    shot.shoot(calc, "calc_" + QString::fromUtf8(b.name));
     registry.endProgram();
 }
 
-// The section road to the calculator: SS400, a T section typed in by its dimensions.
-void sectionCalculator(Shooter& shot) {
+// The section road to the calculator: SS400, a section typed in by its dimensions.
+void sectionCalculator(Shooter& shot, const char* picture, std::initializer_list<const char*> dims,
+                       const char* name) {
     app::Registry registry;
     auto& open = registry.screen<ui::FormOpen>();
     open.show();
     emit find<ui::Picture>(open, "ImageZI")->clicked();
     auto& choice = registry.screen<ui::Form断面選択>();
-    emit find<ui::Picture>(choice, "ImageT縦")->clicked();
+    emit find<ui::Picture>(choice, picture)->clicked();
     find<QPushButton>(choice, "Commandtugi")->click();
     find<QPushButton>(registry.screen<ui::Form材サイズ選択>(), "CmdZIE")->click();
     auto& calc = registry.screen<ui::Form入力断面他>();
-    const char* dims[] = {"100", "50", "10", "6"};
-    for (int k = 0; k < 4; ++k)
-        calc.control<QLineEdit>(QStringLiteral("TextHEN%1").arg(k + 1))->setText(dims[k]);
-    shot.shoot(calc, "section_calc_tee");
+    int k = 0;
+    for (const char* d : dims)
+        calc.control<QLineEdit>(QStringLiteral("TextHEN%1").arg(++k))->setText(d);
+    shot.shoot(calc, "section_calc_" + QString::fromUtf8(name));
+    registry.endProgram();
+}
+
+// The beam road through the calculator: a simple beam carrying the unequal I typed in.
+void beamThroughCalculator(Shooter& shot) {
+    app::Registry registry;
+    auto& open = registry.screen<ui::FormOpen>();
+    open.show();
+    emit find<ui::Picture>(open, "ImageHari")->clicked();
+    auto& type = registry.screen<ui::Form梁形式1>();
+    emit find<ui::Picture>(type, "Image両端支持")->doubleClicked();
+    emit find<ui::Picture>(*ui::loadCaseScreen(registry, type.hari), "Image両端支持分布")
+        ->doubleClicked();
+    auto& choice = registry.screen<ui::Form断面選択>();
+    emit find<ui::Picture>(choice, "ImageH縦a")->clicked();
+    find<QPushButton>(choice, "Commandtugi")->click();
+    find<QPushButton>(registry.screen<ui::Form材サイズ選択>(), "CmdZIE")->click();
+    auto& section = registry.screen<ui::Form入力断面他>();
+    const char* dims[] = {"100", "150", "200", "10", "8", "12"};
+    for (int k = 0; k < 6; ++k)
+        section.control<QLineEdit>(QStringLiteral("TextHEN%1").arg(k + 1))->setText(dims[k]);
+    find<QPushButton>(section, "Commandtugi")->click();
+    auto& calc = registry.screen<ui::Form入力計算>();
+    find<QLineEdit>(calc, "TextHEN1")->setText("40000");
+    find<QLineEdit>(calc, "TextHEN2")->setText("4000");
+    shot.shoot(calc, "calc_simple_uniform_unequal_i");
     registry.endProgram();
 }
 
@@ -111,9 +149,20 @@ int main(int argc, char** argv) {
     sectionRoad(shot, 0, "ImageH縦", "steel_h");
     sectionRoad(shot, 1, "Image溝縦", "stainless_channel");
     sectionRoad(shot, 10, "Image角ムク", "wood_square");
-    beamRoad(shot, "Image片持1", "Image片持集中", "cantilever_point");
-    beamRoad(shot, "Image両端固定", "Image両端固定分布", "fixed_uniform");
-    beamRoad(shot, "Image両端支持", "Image両端支持任意", "simple_l1");
-    sectionCalculator(shot);
-    return shot.written == 10 ? 0 : 1;
+    const BeamShot beams[] = {
+        {"Image片持1", "Image片持集中", "5000", "cantilever_point"},
+        {"Img垂直", "Image垂直分布", "8000", "vertical_uniform_old", true},
+        {"Image両端支持", "Image両端支持任意", "20000", "simple_l1"},
+        {"Image両端固定", "Image両端固定分布", "30000", "fixed_uniform"},
+        {"Imageピン固", "Imageピン固中央", "90000", "pinfixed_point_ng"},
+    };
+    for (const BeamShot& b : beams)
+        beamRoad(shot, b);
+    sectionCalculator(shot, "Image丸パイプ", {"60.5", "3.2"}, "pipe");
+    sectionCalculator(shot, "ImageL不等縦", {"50", "100", "6"}, "angle");
+    sectionCalculator(shot, "ImageT縦", {"100", "50", "10", "6"}, "tee");
+    sectionCalculator(shot, "Image軽溝縦長", {"40", "100", "2.3"}, "light_channel");
+    sectionCalculator(shot, "ImageH縦a", {"100", "150", "200", "10", "8", "12"}, "unequal_i");
+    beamThroughCalculator(shot);
+    return shot.written == 17 ? 0 : 1;
 }

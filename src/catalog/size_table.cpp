@@ -323,8 +323,10 @@ constexpr double kGravity = 9.8;
 constexpr std::string_view kMassPattern = "####0.00";
 
 // The box shows the plain text of the value first and is then reformatted, so the figure is
-// rounded from what that text holds.
+// rounded from what that text holds. A mass beyond the range of numbers shows nothing, as the
+// weight box does, rather than the 0 that plainText() writes for it.
 std::string reformatted(double v) {
+    if (!std::isfinite(v)) return {};
     return numtext::format(numtext::value(plainText(v)), kMassPattern);
 }
 } // namespace

@@ -162,6 +162,10 @@ void buildSection(QWidget& w, CalcControls& c) {
     c.zaisitu = addLabel(&w, name("Labelzaisitu"), {1680, 2940, 3000, 270}, {}, {9, true});
     c.danmen = addLabel(&w, name("Labeldanmen"), {1680, 3240, 3000, 270}, {});
     c.dsize = addLabel(&w, name("Labeldsize"), {1680, 3540, 3000, 270}, {});
+    // A designation typed in on the section calculator can be long (the unequal I has six
+    // dimensions).
+    c.dsize->setShrinkToFit(true);
+    c.zaisitu->setShrinkToFit(true);
 
     struct Prop {
         const char *caption, *captionName, *field;

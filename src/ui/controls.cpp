@@ -1,6 +1,7 @@
 #include "ui/controls.hpp"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -87,6 +88,37 @@ void Label::setCaption(const QString& caption) {
     QString shown = caption;
     shown.replace(QChar('\r'), QChar('\n'));
     setText(shown);
+    fitFont();
+}
+
+void Label::setShrinkToFit(bool on) {
+    if (on == (fitPoints_ > 0)) return;
+    if (on) {
+        fitPoints_ = font().pointSizeF();
+        fitFont();
+    } else {
+        QFont f = font();
+        f.setPointSizeF(fitPoints_);
+        fitPoints_ = 0;
+        setFont(f);
+    }
+}
+
+void Label::fitFont() {
+    if (fitPoints_ <= 0) return;
+    QFont f = font();
+    const int room = contentsRect().width();
+    for (qreal points = fitPoints_;; points -= 0.5) {
+        f.setPointSizeF(points);
+        if (points - 0.5 < kSmallestFitPoints || QFontMetricsF(f).horizontalAdvance(text()) <= room)
+            break;
+    }
+    if (f != font()) setFont(f);
+}
+
+void Label::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    fitFont();
 }
 
 void Label::setBackColor(const QColor& c) {

@@ -59,6 +59,10 @@ public:
     QColor foreColor() const { return fore_; }
     void setForeColor(const QColor& c);
     void setTransparent();
+    // A one-line caption longer than the label is drawn in a smaller font, down to
+    // kSmallestFitPoints, rather than cut off at the label's edge.
+    void setShrinkToFit(bool on);
+    static constexpr qreal kSmallestFitPoints = 6.5;
 
 signals:
     void clicked();
@@ -66,9 +70,12 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void applyColors();
+    void fitFont();
+    qreal fitPoints_ = 0; // the font size to return to; 0 when not shrinking
     bool releaseEndsDoubleClick_ = false;
     QString caption_;
     QColor back_, fore_;

@@ -91,7 +91,8 @@ void buildDimensions(QWidget& w, SectionCalcControls& c) {
 void buildMaterial(QWidget& w, SectionCalcControls& c) {
     c.zaisitu = addLabel(&w, name("Labelzaisitu"), {480, 3300, 4560, 300}, {}, {10, true});
     addLabel(&w, name("Labeldanmen"), {5160, 3300, 1080, 300}, name("断面サイズ"), {10});
-    c.dsize = addLabel(&w, name("Labeldsize"), {6240, 3300, 3480, 300}, {}, {10, true});
+    c.dsize = addLabel(&w, name("Labeldsize"), {6240, 3300, 3720, 300}, {}, {10, true});
+    c.dsize->setShrinkToFit(true); // the unequal I names six dimensions
 
     constexpr int captionLeft = 2880, boxLeft = 4740;
     addLabel(&w, name("LbHiju"), {captionLeft, kRowsTop, 1800, kRowHeight}, name("比重"), {9});

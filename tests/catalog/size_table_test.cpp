@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "catalog/data_folder.hpp"
+#include "common/numtext.hpp"
 
 namespace {
 
@@ -184,6 +185,26 @@ TEST(SelectedSize, MassAndWeightTexts) {
                                               c.weight}))
             << c.area << " " << c.sg;
     }
+}
+
+// An area box of "1e400" reads as the largest double, about 1.797e308; 1.797e308 * 7.85 is
+// about 1.41e309, past the largest double, so there is no mass to show, and the mass box stays
+// empty like the weight box instead of showing 0.00 kg/m. A file's area of 1e400 is the same.
+// An area of 1e300 still has a mass: 1e300 * 7.85 * 100 / 1000 = 7.85e299 kg/m, that is "785"
+// and 297 zeros, and a weight of 7.85e299 * 9.8 = 7.693e300 N/m, 301 digits (the mass box
+// rounds from 15 digits, the weight box from the double, whose 17th digit may be off).
+TEST(SelectedSize, AMassBeyondTheRangeOfNumbersShowsNothing) {
+    EXPECT_EQ(catalog::massTextForArea("1e400", "7.85"), "");
+    EXPECT_EQ(catalog::weightTextForArea("1e400", "7.85"), "");
+    const catalog::SelectedSize s =
+        catalog::selectSize(read("1,X,0,1e400,1,2,3\n", 1).rows.at(0), "7.85");
+    EXPECT_EQ(s.textJuryou, "");
+    EXPECT_EQ(s.textJuryouSI, "");
+
+    EXPECT_EQ(catalog::massTextForArea("1e300", "7.85"), "785" + std::string(297, '0') + ".00");
+    const std::string weight = catalog::weightTextForArea("1e300", "7.85");
+    EXPECT_EQ(weight.size(), 301u + 3u) << weight;
+    EXPECT_NEAR(numtext::value(weight) / 7.693e300, 1.0, 1e-15) << weight;
 }
 
 } // namespace

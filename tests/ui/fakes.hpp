@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -86,6 +88,12 @@ inline QStringList visibleWindows() {
         if (w->isVisible()) names << w->objectName();
     names.sort();
     return names;
+}
+
+// Whether a one-line label shows its whole text within its width.
+inline bool wholeTextShown(const QLabel* label) {
+    return label && QFontMetricsF(label->font()).horizontalAdvance(label->text()) <=
+                        label->contentsRect().width();
 }
 
 inline void click(QWidget* w) {

@@ -2,6 +2,7 @@
 // reaches it: material, shape, then "断面図から計算" on the size screen. The size tables are
 // left out, so every computable shape offers the calculator.
 #include "fakes.hpp"
+#include "roads.hpp"
 
 #include <QListWidget>
 #include <QRadioButton>
@@ -24,53 +25,14 @@ namespace {
 
 const QColor kYellow(255, 255, 0);
 
-class SectionCalc : public ::testing::Test {
+class SectionCalc : public SectionCalculatorTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(emptyFolder.isValid());
-        run.registry.setDataFolders({emptyFolder.path().toStdString()});
-    }
-    // The section road with SS400 (row 0) and the shape of `picture`.
     void open(const char* picture, bool beamRoad = false) {
-        run.registry.screen<FormOpen>().show();
-        if (beamRoad) {
-            click(run.registry.screen<FormOpen>().control<QWidget>("ImageHari"));
-            doubleClick(run.registry.screen<Form梁形式1>().control<QWidget>("Image片持1"));
-            doubleClick(run.registry.screen<Form片持0>().control<QWidget>("Image片持集中"));
-        } else {
-            click(run.registry.screen<FormOpen>().control<QWidget>("ImageZI"));
-        }
-        Form断面選択& choice = run.registry.screen<Form断面選択>();
-        choice.control<QListWidget>("Listzaisitu")->setCurrentRow(0);
-        click(choice.control<QWidget>(QString::fromUtf8(picture)));
-        click(choice.control<QWidget>("Commandtugi"));
-        Form材サイズ選択& sizes = run.registry.screen<Form材サイズ選択>();
-        ASSERT_EQ(sizes.control<QPushButton>("CmdZIE")->text(), "断面図から計算");
-        click(sizes.control<QWidget>("CmdZIE"));
-        ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
-    }
-    Form入力断面他& s() { return run.registry.screen<Form入力断面他>(); }
-    template <class T = QWidget> T* ctl(const QString& name) { return s().control<T>(name); }
-    QLineEdit* hen(int k) { return ctl<QLineEdit>(QStringLiteral("TextHEN%1").arg(k)); }
-    QString text(const char* name) { return ctl<QLineEdit>(QString::fromUtf8(name))->text(); }
-    QString caption(const char* name) { return ctl<Label>(QString::fromUtf8(name))->caption(); }
-    bool shown(const char* name) { return ctl(QString::fromUtf8(name))->isVisible(); }
-    QString bikou() { return shown("LbBikou") ? caption("LbBikou") : QString(); }
-    // Area, mass, Z, I, radius of gyration, without the leading blank.
-    QStringList results() {
-        QStringList r;
-        for (const char* n : {"Text面積", "TextZaijuryou", "Textdz", "Textdi", "TxtD2r"})
-            r << text(n).trimmed();
-        return r;
-    }
-    void press(const char* keys) {
-        for (const char* k = keys; *k; ++k)
-            click(ctl(*k == '.' ? QStringLiteral("Decimal") : QStringLiteral("Number%1").arg(*k)));
+        SectionCalculatorTest::open(picture, beamRoad ? std::optional<BeamCase>(
+                                                            {"Image片持1", "Image片持集中"})
+                                                      : std::nullopt);
     }
     const SketchCanvas* canvas() { return ctl<SketchCanvas>(QStringLiteral("SketchCanvas")); }
-
-    QTemporaryDir emptyFolder;
-    ProgramRun run;
 };
 
 TEST_F(SectionCalc, APipeTypedAndThroughTheKeypad) {

@@ -1,0 +1,84 @@
+// The way to the section calculator as a user walks it: the opening screen, on the beam road a
+// structure and load case, SS400, the shape, then "断面図から計算" on the size screen (the
+// tests give no size tables, so every computable shape offers it).
+#pragma once
+
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include "fakes.hpp"
+#include "ui/beam_type_screen.hpp"
+#include "ui/controls.hpp"
+#include "ui/form_open.hpp"
+#include "ui/load_case_screens.hpp"
+#include "ui/section_calc_screen.hpp"
+#include "ui/section_choice_screen.hpp"
+#include "ui/size_screen.hpp"
+
+namespace testing_ui {
+
+struct BeamCase {
+    const char* structure; // picture on Form梁形式1
+    const char* loadCase;  // picture on its load-case screen
+};
+
+// With no beam case, the section road.
+inline void toSectionCalculator(ProgramRun& run, const char* shapePicture,
+                                std::optional<BeamCase> beam = std::nullopt) {
+    app::Registry& r = run.registry;
+    r.screen<ui::FormOpen>().show();
+    if (beam) {
+        click(r.screen<ui::FormOpen>().control<QWidget>("ImageHari"));
+        doubleClick(r.screen<ui::Form梁形式1>().control<QWidget>(QString::fromUtf8(beam->structure)));
+        ui::LoadCaseScreen* cases = ui::loadCaseScreen(r, r.screen<ui::Form梁形式1>().hari);
+        ASSERT_NE(cases, nullptr);
+        doubleClick(cases->control<QWidget>(QString::fromUtf8(beam->loadCase)));
+    } else {
+        click(r.screen<ui::FormOpen>().control<QWidget>("ImageZI"));
+    }
+    ui::Form断面選択& choice = r.screen<ui::Form断面選択>();
+    choice.control<QListWidget>("Listzaisitu")->setCurrentRow(0);
+    click(choice.control<QWidget>(QString::fromUtf8(shapePicture)));
+    click(choice.control<QWidget>("Commandtugi"));
+    ui::Form材サイズ選択& sizes = r.screen<ui::Form材サイズ選択>();
+    ASSERT_EQ(sizes.control<QPushButton>("CmdZIE")->text(), "断面図から計算");
+    click(sizes.control<QWidget>("CmdZIE"));
+    ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
+}
+
+// A program run with no size tables, driving the section calculator.
+class SectionCalculatorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(emptyFolder.isValid());
+        run.registry.setDataFolders({emptyFolder.path().toStdString()});
+    }
+    void open(const char* picture, std::optional<BeamCase> beam = std::nullopt) {
+        toSectionCalculator(run, picture, beam);
+    }
+    ui::Form入力断面他& s() { return run.registry.screen<ui::Form入力断面他>(); }
+    template <class T = QWidget> T* ctl(const QString& name) { return s().control<T>(name); }
+    template <class T = QWidget> T* ctl(const char* name) { return ctl<T>(QString::fromUtf8(name)); }
+    QLineEdit* hen(int k) { return ctl<QLineEdit>(QStringLiteral("TextHEN%1").arg(k)); }
+    QString text(const char* name) { return ctl<QLineEdit>(name)->text(); }
+    QString caption(const char* name) { return ctl<ui::Label>(name)->caption(); }
+    bool shown(const char* name) { return ctl(name)->isVisible(); }
+    QString bikou() { return shown("LbBikou") ? caption("LbBikou") : QString(); }
+    // Area, mass, Z, I, radius of gyration, without the leading blank.
+    QStringList results() {
+        QStringList r;
+        for (const char* n : {"Text面積", "TextZaijuryou", "Textdz", "Textdi", "TxtD2r"})
+            r << text(n).trimmed();
+        return r;
+    }
+    // Keypad keys: digits and "." as the point.
+    void press(const char* keys) {
+        for (const char* k = keys; *k; ++k)
+            click(ctl(*k == '.' ? QStringLiteral("Decimal") : QStringLiteral("Number%1").arg(*k)));
+    }
+
+    QTemporaryDir emptyFolder;
+    ProgramRun run;
+};
+
+} // namespace testing_ui
