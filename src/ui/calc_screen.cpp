@@ -34,10 +34,6 @@ namespace ui {
 
 namespace {
 
-double valueOf(const QString& text) {
-    return numtext::value(text.toStdString());
-}
-
 void moveBy(QWidget* w, int down) {
     const QRect r = app::twips(w);
     app::moveTwips(w, r.left(), r.top() + down);

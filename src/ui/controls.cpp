@@ -9,6 +9,7 @@
 
 #include "app/colors.hpp"
 #include "app/twips.hpp"
+#include "common/numtext.hpp"
 
 namespace ui {
 
@@ -259,6 +260,10 @@ void setForm(QWidget* window, const QString& caption, int widthTwips, int height
     window->setFixedSize(app::toPixels(widthTwips), app::toPixels(heightTwips));
     window->setProperty("twips", QRect(0, 0, widthTwips, heightTwips));
     window->setFont(makeFont({}));
+}
+
+double valueOf(const QString& text) {
+    return numtext::value(text.toStdString());
 }
 
 } // namespace ui

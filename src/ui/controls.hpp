@@ -146,6 +146,9 @@ inline QString qtext(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// The number a field's text stands for, read as the cores read every text.
+double valueOf(const QString& text);
+
 // The program's user-interface font family (Japanese glyphs).
 QString uiFontFamily();
 

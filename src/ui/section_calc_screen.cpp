@@ -48,10 +48,6 @@ private:
     std::function<void(int)> clicked_;
 };
 
-double valueOf(const QString& text) {
-    return numtext::value(text.toStdString());
-}
-
 QString plain(double v) {
     return qtext(catalog::plainText(v));
 }
@@ -189,6 +185,9 @@ void Form入力断面他::nextClicked() {
     }
     setMousePointer(app::MousePointer::Hourglass);
     registry().screen<Form入力計算>().show();
+    // Hidden, not unloaded: the calculation screen's "前に戻る" shows it again as it was left.
+    // Left visible, its buttons would lead on from behind the calculation screen.
+    hide();
 }
 
 void Form入力断面他::printClicked() {

@@ -244,9 +244,8 @@ TEST_F(SectionCalc, GoingOnOnTheBeamRoad) {
     typeInto(hen(4), "100");
     EXPECT_EQ(bikou(), "肉厚が大きすぎます。");
     click(ctl("Commandtugi"));
-    EXPECT_TRUE(run.registry.screen<Form入力計算>().isVisible());
-    EXPECT_TRUE(s().isVisible());
-    EXPECT_EQ(s().mousePointer(), app::MousePointer::Hourglass);
+    EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
+    EXPECT_TRUE(s().isLoaded());
 }
 
 TEST_F(SectionCalc, PrintBackEndAndCloseBox) {
