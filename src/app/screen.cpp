@@ -1,6 +1,10 @@
 #include "app/screen.hpp"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
 #include <QGuiApplication>
 
 #include "app/colors.hpp"
@@ -24,9 +28,46 @@ void FormWindow::closeEvent(QCloseEvent* e) {
     if (screen_) screen_->closedByUser();
 }
 
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        for (QPushButton* b : findChildren<QPushButton*>())
+            if (b->isDefault() && b->isVisible() && b->isEnabled()) {
+                b->click();
+                return;
+            }
+    }
+    QWidget::keyPressEvent(e);
+}
+
 void FormWindow::mouseMoveEvent(QMouseEvent* e) {
     if (screen_) screen_->onMouseMove();
     QWidget::mouseMoveEvent(e);
+}
+
+// Tab goes through a screen as it is read: row by row from the top, each row from the left. A
+// control joins a row when its top lies within the upper half of the row's first control.
+void orderTabsByReading(QWidget& window) {
+    struct Stop {
+        QWidget* w;
+        QRect r;
+    };
+    std::vector<Stop> stops;
+    for (QWidget* w : window.findChildren<QWidget*>())
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            stops.push_back({w, QRect(w->mapTo(&window, QPoint()), w->size())});
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const Stop& a, const Stop& b) { return a.r.top() < b.r.top(); });
+    for (std::size_t first = 0; first < stops.size();) {
+        std::size_t end = first + 1;
+        const int rowEnd = stops[first].r.top() + stops[first].r.height() / 2;
+        while (end < stops.size() && stops[end].r.top() < rowEnd)
+            ++end;
+        std::stable_sort(stops.begin() + first, stops.begin() + end,
+                         [](const Stop& a, const Stop& b) { return a.r.left() < b.r.left(); });
+        first = end;
+    }
+    for (std::size_t n = 1; n < stops.size(); ++n)
+        QWidget::setTabOrder(stops[n - 1].w, stops[n].w);
 }
 
 Screen::Screen(Registry& registry, QString name) : registry_(registry), name_(std::move(name)) {}
@@ -44,6 +85,8 @@ void Screen::load() {
     build(*window_);
     setMousePointer(pointer_);
     onLoad();
+    // After the load handler, which lays some screens out for their case.
+    if (window_) orderTabsByReading(*window_);
 }
 
 FormWindow& Screen::window() {

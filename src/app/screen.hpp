@@ -16,6 +16,9 @@ class Screen;
 enum class MousePointer { Default, Hourglass };
 
 // The window of a screen: reports the close box and mouse moves to its screen.
+// Orders a window's Tab stops as the window is read: by rows from the top, each from the left.
+void orderTabsByReading(QWidget& window);
+
 class FormWindow final : public QWidget {
 public:
     explicit FormWindow(Screen& screen);
@@ -24,6 +27,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    // Enter that no control took presses the screen's default button ("次に進む").
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     Screen* screen_;

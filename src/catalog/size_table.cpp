@@ -277,8 +277,15 @@ SizeTableRead readSizeTable(std::istream& in, int shapeCode) {
 SizeTableRead readSizeTable(const std::filesystem::path& file, int shapeCode) {
     SizeTableRead result;
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) {
+    const std::filesystem::file_status status = std::filesystem::status(file, ec);
+    if (std::filesystem::is_directory(status)) {
         result.error = file.string() + ": " + std::strerror(EISDIR);
+        return result;
+    }
+    // Opening a pipe waits for a writer and a device may never end: only a regular file is
+    // a table. A path that is not there is left to the open below, which names the reason.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        result.error = file.string() + ": not a regular file";
         return result;
     }
     errno = 0;

@@ -46,8 +46,9 @@ enum FieldIndex : std::size_t {
 
 // A value longer than this is cut (and counted): no record of a sound file comes near it.
 inline constexpr std::size_t kMaxValueBytes = 4096;
-// Matching rows beyond this are not kept (and counted), so a hostile file cannot exhaust memory.
-inline constexpr std::size_t kMaxRows = 100000;
+// Matching rows beyond this are not kept (and counted), so a hostile file cannot exhaust memory
+// nor keep the size screen from opening at once. The longest list of a real table has 128.
+inline constexpr std::size_t kMaxRows = 10000;
 
 struct SizeTableRead {
     std::vector<SizeRow> rows;      // the records of the shape, in file order

@@ -55,6 +55,7 @@ QString name(const char* utf8) {
 QLineEdit* addField(QWidget* w, const char* n, const QRect& r) {
     QLineEdit* t = addTextBox(w, name(n), r, {}, {9});
     t->setReadOnly(true);
+    t->setFocusPolicy(Qt::ClickFocus); // read, not filled in: out of the Tab order
     t->setAlignment(Qt::AlignRight);
     return t;
 }
@@ -63,6 +64,13 @@ Label* addCaption(QWidget* w, const char* n, const QRect& r, const char* caption
     Label* l = addLabel(w, name(n), r, name(caption), {8}, Qt::AlignLeft | Qt::AlignBottom);
     l->setWordWrap(true);
     return l;
+}
+
+// A result field read aloud by its row and its column, in the units it shows.
+void nameByRowAndColumn(TwinField& f, const char* row, const char* siColumn,
+                        const char* oldColumn) {
+    f.si->setAccessibleName(name(row) + ' ' + name(siColumn).simplified());
+    f.old->setAccessibleName(name(row) + ' ' + name(oldColumn).simplified());
 }
 
 TwinField addTwin(QWidget* w, const char* si, const char* old, const QRect& r) {
@@ -121,6 +129,7 @@ void buildInputs(QWidget& w, CalcControls& c) {
         c.text[k] = addTextBox(&w, name(fieldNames[k]),
                                {3720, captionTop[k] + fieldGap[k], 1800, 330}, {}, {10});
         c.text[k]->setAlignment(Qt::AlignRight);
+        c.caption[k]->setBuddy(c.text[k]); // named by its caption, which follows the unit
     }
     // The length field comes up under its caption's box: the captions lie over the fields, on
     // no ground of their own.
@@ -227,11 +236,13 @@ void buildResults(QWidget& w, CalcControls& c) {
             c.unitCaptions.push_back({l, name(col.siCaption), name(col.oldCaption)});
             c.*col.member =
                 addTwin(&w, col.si, col.old, {kColumnLeft[n], top + 420, kColumnWidth, 300});
+            nameByRowAndColumn(c.*col.member, rowCaption, col.siCaption, col.oldCaption);
         }
         addCaption(&w, deflectionCaption, {kColumnLeft[3], top, kColumnWidth, 420},
                    "たわみ量 (mm)");
         c.*deflectionField =
             addField(&w, deflection, {kColumnLeft[3], top + 420, kColumnWidth, 300});
+        (c.*deflectionField)->setAccessibleName(name(rowCaption) + ' ' + name("たわみ量 (mm)"));
         addLabel(&w, name(rowName), {4800, top + 420, 600, 300}, name(rowCaption));
     };
     row(load, 3240, "Label荷重行", "荷重", "Labelkajutawami", "Textkajutawami",
@@ -245,6 +256,10 @@ void buildResults(QWidget& w, CalcControls& c) {
     c.mot = addTwin(&w, "Textmot", "TextmotOld", {kColumnLeft[1], 4800, kColumnWidth, 300});
     c.maget = addTwin(&w, "Textmaget", "TextmagetOld", {kColumnLeft[2], 4800, kColumnWidth, 300});
     c.tawamit = addField(&w, "Texttawamit", {kColumnLeft[3], 4800, kColumnWidth, 300});
+    TwinField* totals[] = {&c.kajut, &c.mot, &c.maget};
+    for (int n = 0; n < 3; ++n)
+        nameByRowAndColumn(*totals[n], "合計", load[n].siCaption, load[n].oldCaption);
+    c.tawamit->setAccessibleName(name("合計 たわみ量 (mm)"));
 }
 
 void buildJudgement(QWidget& w, CalcControls& c) {

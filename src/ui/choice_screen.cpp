@@ -56,6 +56,7 @@ void ChoiceScreen::build(app::FormWindow& w) {
         const QPoint at = picturePosition(i, n);
         Picture* p =
             addPicture(&w, c.control, {at.x(), at.y(), kPictureWidth, kPictureHeight}, c.resource);
+        p->setKeyRole(Picture::KeyRole::Choose, c.caption);
         QObject::connect(p, &Picture::clicked, &w,
                          [this, i] { pictureClicked(design_.choices[i]); });
         QObject::connect(p, &Picture::doubleClicked, &w,
@@ -75,6 +76,7 @@ void ChoiceScreen::build(app::FormWindow& w) {
     auto* next =
         addButton(&w, "Commandtugi", {kMargin + buttonWidth + 120, buttonsTop, buttonWidth, 600},
                   QStringLiteral("次に進む"), {10, true});
+    next->setDefault(true);
     auto* end = addButton(&w, "Commandend",
                           {kFormWidth - kMargin - buttonWidth, buttonsTop, buttonWidth, 600},
                           QStringLiteral("中断"), {10});

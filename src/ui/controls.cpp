@@ -1,7 +1,9 @@
 #include "ui/controls.hpp"
 
+#include <QAccessibleWidget>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -26,8 +28,36 @@ QFont makeFont(Font f) {
 }
 } // namespace
 
+namespace {
+
+// What a screen reader sees of a picture that stands for a choice: a button it can press.
+class PictureAccessible final : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(Picture* p) : QAccessibleWidget(p, QAccessible::Button) {}
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            emit static_cast<Picture*>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* pictureAccessible(const QString& className, QObject* object) {
+    auto* p = qobject_cast<Picture*>(object);
+    if (className != QLatin1String("ui::Picture") || !p || p->keyRole() == Picture::KeyRole::None)
+        return nullptr;
+    return new PictureAccessible(p);
+}
+
+} // namespace
+
 Picture::Picture(QWidget* parent, const QString& resource)
     : QWidget(parent), resource_(resource), renderer_(std::make_unique<QSvgRenderer>()) {
+    static const bool accessible = (QAccessible::installFactory(pictureAccessible), true);
+    (void)accessible;
     // A picture area without artwork (a frame or a click target) loads nothing.
     if (!resource.isEmpty()) renderer_->load(resource);
     setMouseTracking(true);
@@ -56,7 +86,84 @@ void Picture::paintEvent(QPaintEvent*) {
         cache_ = QPixmap::fromImage(std::move(image));
         cache_.setDevicePixelRatio(ratio);
     }
-    QPainter(this).drawPixmap(0, 0, cache_);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, cache_);
+    if (hasFocus()) {
+        // The keyboard's place, apart from the screen's own selection frame.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void Picture::setKeyRole(KeyRole role, const QString& accessibleName) {
+    keyRole_ = role;
+    setFocusPolicy(role == KeyRole::None ? Qt::NoFocus : Qt::StrongFocus);
+    setAccessibleName(accessibleName.trimmed());
+}
+
+void Picture::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if (keyRole_ == KeyRole::None) return QWidget::keyPressEvent(e);
+    if (key == Qt::Key_Space) {
+        emit clicked();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (keyRole_ == KeyRole::Activate) {
+            emit clicked();
+        } else if (receivers(SIGNAL(doubleClicked())) > 0) {
+            emit doubleClicked();
+        } else {
+            e->ignore(); // no double-click here: the screen's default button goes on
+            return;
+        }
+    } else if (Picture* next = neighbour(key)) {
+        next->setFocus(Qt::OtherFocusReason);
+        if (keyRole_ == KeyRole::Choose) emit next->clicked();
+    } else {
+        return QWidget::keyPressEvent(e);
+    }
+    e->accept();
+}
+
+void Picture::focusInEvent(QFocusEvent* e) {
+    update();
+    QWidget::focusInEvent(e);
+}
+
+void Picture::focusOutEvent(QFocusEvent* e) {
+    update();
+    QWidget::focusOutEvent(e);
+}
+
+// The nearest visible picture of the same role in the direction of an arrow key: mostly in
+// that direction, little across it.
+Picture* Picture::neighbour(int key) const {
+    QPoint step;
+    switch (key) {
+    case Qt::Key_Left: step = {-1, 0}; break;
+    case Qt::Key_Right: step = {1, 0}; break;
+    case Qt::Key_Up: step = {0, -1}; break;
+    case Qt::Key_Down: step = {0, 1}; break;
+    default: return nullptr;
+    }
+    QWidget* w = window();
+    const auto centre = [w](const QWidget* p) { return p->mapTo(w, p->rect().center()); };
+    const QPoint from = centre(this);
+    Picture* best = nullptr;
+    long bestCost = 0;
+    // Across the whole window: the shape screen groups its pictures in frames.
+    for (Picture* p : w->findChildren<Picture*>()) {
+        if (p == this || p->keyRole() != keyRole_ || !p->isVisible()) continue;
+        const QPoint d = centre(p) - from;
+        const long along = long(d.x()) * step.x() + long(d.y()) * step.y();
+        const long across = std::abs(long(d.x()) * step.y()) + std::abs(long(d.y()) * step.x());
+        if (along <= 0) continue;
+        const long cost = along + 3 * across;
+        if (!best || cost < bestCost) {
+            best = p;
+            bestCost = cost;
+        }
+    }
+    return best;
 }
 
 // A double-click is press, release, press (the double-click), release: the click belongs to
@@ -238,10 +345,11 @@ QListWidget* addListBox(QWidget* parent, const QString& name, const QRect& twips
 int addLabelledBoxes(QWidget* parent, std::initializer_list<LabelledBox> rows, BoxColumn c) {
     int top = c.top;
     for (const LabelledBox& r : rows) {
-        addLabel(parent, QString::fromUtf8(r.label), {c.left, top, c.labelWidth, c.height},
-                 QString::fromUtf8(r.caption));
+        Label* caption = addLabel(parent, QString::fromUtf8(r.label),
+                                  {c.left, top, c.labelWidth, c.height}, QString::fromUtf8(r.caption));
         *r.field = addTextBox(parent, QString::fromUtf8(r.box),
                               {c.left + c.labelWidth, top, c.boxWidth, c.height});
+        caption->setBuddy(*r.field); // a screen reader names the box by its caption
         top += c.pitch;
     }
     return top;

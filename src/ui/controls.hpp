@@ -21,13 +21,28 @@ namespace ui {
 
 // A picture drawn from an SVG of the artwork; clicks and double-clicks are reported in the
 // order the user makes them (the double-click after its first click).
+//
+// From the keyboard a picture that stands for a choice acts as its mouse would: Enter does
+// what its double-click does (or its click, where a click goes on), Space what its click does,
+// and the arrow keys move to the neighbouring picture of the same kind and click it there, so
+// that a selection frame follows. Screen readers see such a picture as a button named by its
+// accessible name.
 class Picture : public QWidget {
     Q_OBJECT
 public:
+    enum class KeyRole {
+        None,     // a drawing: no focus, no keys
+        Activate, // a click goes on: Enter and Space click
+        Choose,   // a click chooses, a double-click goes on
+    };
+
     Picture(QWidget* parent, const QString& resource);
     ~Picture() override;
     const QString& resource() const { return resource_; }
     bool hasImage() const;
+    KeyRole keyRole() const { return keyRole_; }
+    // Gives the picture focus, keys and a name for screen readers.
+    void setKeyRole(KeyRole role, const QString& accessibleName);
 
 signals:
     void clicked();
@@ -39,12 +54,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
+    Picture* neighbour(int key) const;
+
     QString resource_;
     std::unique_ptr<QSvgRenderer> renderer_;
     QPixmap cache_;
     bool releaseEndsDoubleClick_ = false;
+    KeyRole keyRole_ = KeyRole::None;
 };
 
 // A label whose caption may hold line breaks as character 13, with a back colour and a click.

@@ -41,6 +41,8 @@ void FormOpen::build(app::FormWindow& w) {
     }
     for (Picture* p : {beam, section})
         p->setCursor(Qt::PointingHandCursor);
+    beam->setKeyRole(Picture::KeyRole::Activate, beamLabel->caption());
+    section->setKeyRole(Picture::KeyRole::Activate, sectionLabel->caption());
 
     addLabel(&w, "Label7", {360, 6000, 9360, 420},
              QStringLiteral("　どちらかの図をクリックしてください。"), {11});

@@ -58,6 +58,9 @@ KeypadWidget::KeypadWidget(QWidget* host, int fieldCount, QPoint offsetTwips)
     for (const KeyDesign& k : kKeys) {
         QPushButton* b = addButton(host, QString::fromUtf8(k.name), k.twips.translated(offsetTwips),
                                    QString::fromUtf8(k.caption), k.font);
+        // A key is a click target: it leaves the focus, and the typing, in the field, and the
+        // Tab key goes from field to field past it.
+        b->setFocusPolicy(Qt::NoFocus);
         const Key key = k.key;
         connect(b, &QPushButton::clicked, this, [this, key] { press(key); });
     }

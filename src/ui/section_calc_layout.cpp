@@ -63,6 +63,7 @@ constexpr int kRowsTop = 3720, kRowPitch = 360, kRowHeight = 300;
 QLineEdit* addOutput(QWidget& w, const char* control, const QRect& twips) {
     QLineEdit* box = addTextBox(&w, name(control), twips, {}, {10});
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus); // read, not filled in: out of the Tab order
     box->setAlignment(Qt::AlignRight);
     return box;
 }
@@ -80,6 +81,7 @@ void buildDimensions(QWidget& w, SectionCalcControls& c) {
                                    {kHenCaptionLeft, top, 1500, 300}, {}, {10});
         c.hen[n] = addTextBox(&w, QStringLiteral("TextHEN%1").arg(k), {kHenLeft, top, 1200, 300},
                               {}, {10});
+        c.henCaption[n]->setBuddy(c.hen[n]);
     }
     c.bikou = addLabel(&w, name("LbBikou"), {3240, 2580, 6480, 600}, {}, {10, true},
                        Qt::AlignLeft | Qt::AlignTop);
@@ -126,10 +128,11 @@ void buildResults(QWidget& w, SectionCalcControls& c) {
         const section::ResultField f = kResultOrder[row];
         const auto& info = section::resultFieldInfo(f);
         const int top = kRowsTop + static_cast<int>(row) * kRowPitch;
-        addLabel(&w, name(kResultCaptions[static_cast<int>(f)]), {5940, top, 1800, kRowHeight},
-                 qtext(info.caption), {9});
+        Label* caption = addLabel(&w, name(kResultCaptions[static_cast<int>(f)]),
+                                  {5940, top, 1800, kRowHeight}, qtext(info.caption), {9});
         c.results[static_cast<int>(f)] =
             addOutput(w, std::string(info.control).c_str(), {7800, top, 1560, kRowHeight});
+        caption->setBuddy(c.results[static_cast<int>(f)]);
     }
 }
 
@@ -137,6 +140,7 @@ void buildButtons(QWidget& w, SectionCalcControls& c) {
     constexpr int top = 6780, width = 1920, height = 540;
     c.back = addButton(&w, name("Commandmae"), {480, top, width, height}, name("前に戻る"), {10});
     c.next = addButton(&w, name("Commandtugi"), {2640, top, width, height}, name("次に進む"), {10});
+    c.next->setDefault(true);
     c.print = addButton(&w, name("CmdPrin"), {5640, top, width, height}, name("印刷"), {10});
     c.end = addButton(&w, name("Commandend"), {7800, top, width, height}, name("おわり"), {10});
 }

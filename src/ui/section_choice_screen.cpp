@@ -42,6 +42,7 @@ void Form断面選択::build(app::FormWindow& w) {
     auto* next = addButton(&w, "Commandtugi",
                            {240 + kButtonWidth + 120, buttonsTop, kButtonWidth, kButtonHeight},
                            QStringLiteral("次に進む"), {10, true});
+    next->setDefault(true);
     auto* end = addButton(&w, "Commandend",
                           {formWidth - 240 - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight},
                           QStringLiteral("中断"), {10});

@@ -95,6 +95,7 @@ ShapePanel::ShapePanel(QWidget& w, QPoint origin, Handlers handlers) : QObject(&
         Picture* p = addPicture(&w, controlName(code), {left, top, kPictureWidth, kPictureHeight},
                                 shapePicture(code));
         p->setToolTip(qtext(catalog::shape(code)->storedName));
+        p->setKeyRole(Picture::KeyRole::Choose, p->toolTip());
         connect(p, &Picture::clicked, this, [h = handlers.clicked, code] { h(code); });
         if (takesDoubleClick(code))
             connect(p, &Picture::doubleClicked, this,

@@ -73,6 +73,7 @@ void Form材サイズ選択::build(app::FormWindow& w) {
     c_.next = addButton(&w, "Commandtugi",
                         {kLeft + kButtonWidth + 120, kButtonsTop, kButtonWidth, kButtonHeight},
                         QStringLiteral("次に進む "), {10, true});
+    c_.next->setDefault(true);
     auto* end =
         addButton(&w, "Commandend",
                   {kFormWidth - kLeft - kButtonWidth, kButtonsTop, kButtonWidth, kButtonHeight},
