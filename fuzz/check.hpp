@@ -12,6 +12,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace fuzz {
 
@@ -44,35 +45,47 @@ inline std::string number(double v) {
     std::abort();
 }
 
-inline void require(bool holds, std::string_view what, const std::string& detail = {}) {
-    if (!holds) fail(what, detail);
+// The details of a report, given as a text or as a function that writes it: checks run on
+// every input, so details that take work to put together are written only when one fails.
+template <class Detail> std::string detailText(Detail&& detail) {
+    if constexpr (std::is_invocable_v<Detail&>)
+        return detail();
+    else
+        return std::string(detail);
 }
 
-inline void requireFinite(double v, std::string_view what) {
-    if (!std::isfinite(v)) fail(what, "not finite: " + number(v));
+template <class Detail = std::string_view>
+void require(bool holds, std::string_view what, Detail&& detail = {}) {
+    if (!holds) fail(what, detailText(detail));
+}
+
+inline void requireFinite(double v, std::string_view what, std::string_view where = {}) {
+    if (!std::isfinite(v)) fail(what, "not finite: " + number(v) + ", " + std::string(where));
 }
 
 // Why a text that shows a number would look broken on a screen: an infinity or NaN spelt out,
 // or an exponent after a digit ("1e+20", "2.5E-7", "3e5"). Empty when it looks sound.
 inline std::string numberTextFault(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (lower.find("inf") != std::string::npos) return "spells an infinity";
-    if (lower.find("nan") != std::string::npos) return "spells a NaN";
-    const auto digit = [&](std::size_t i) { return i < lower.size() && lower[i] >= '0' && lower[i] <= '9'; };
-    for (std::size_t i = 0; i + 1 < lower.size(); ++i) {
-        if (!digit(i) || lower[i + 1] != 'e') continue;
+    const auto at = [&](std::size_t i) {
+        const char c = i < text.size() ? text[i] : '\0';
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    const auto digit = [&](std::size_t i) { return at(i) >= '0' && at(i) <= '9'; };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (at(i) == 'i' && at(i + 1) == 'n' && at(i + 2) == 'f') return "spells an infinity";
+        if (at(i) == 'n' && at(i + 1) == 'a' && at(i + 2) == 'n') return "spells a NaN";
+        if (!digit(i) || at(i + 1) != 'e') continue;
         std::size_t j = i + 2;
-        if (j < lower.size() && (lower[j] == '+' || lower[j] == '-')) ++j;
+        if (at(j) == '+' || at(j) == '-') ++j;
         if (digit(j) || j > i + 2) return "has an exponent";
     }
     return {};
 }
 
-inline void requireNumberText(std::string_view text, std::string_view what) {
+inline void requireNumberText(std::string_view text, std::string_view what,
+                              std::string_view where = {}) {
     const std::string fault = numberTextFault(text);
-    if (!fault.empty()) fail(what, fault + ": " + escaped(text));
+    if (!fault.empty()) fail(what, fault + ": " + escaped(text) + ", " + std::string(where));
 }
 
 // The fuzzer's bytes read front to back; past the end every read gives zeros.

@@ -13,7 +13,7 @@
 namespace {
 
 using fuzz::escaped;
-using fuzz::require;
+using fuzz::fail;
 
 // Empty (after the clear-all), or digits, one point and the decimals typed after it: "12.",
 // "12.5", "007.", with no more digits than the keypad takes.
@@ -32,26 +32,26 @@ bool isReadout(const std::string& s) {
     return points == 1 && digitFirst && digits <= keypad::Keypad::kMaxDigits;
 }
 
+// The details of a report are put together only when a check fails: the log of keys is long.
 void checkState(const keypad::Keypad& k, const std::string& log) {
     const std::string& r = k.readout();
-    require(isReadout(r), "the readout is a number text", escaped(r) + " after " + log);
+    if (!isReadout(r)) fail("the readout is a number text", escaped(r) + " after " + log);
     const double v = numtext::value(r);
-    require(std::isfinite(v) && v >= 0, "the readout reads as a finite number",
-            escaped(r) + " after " + log);
-    require(k.target() >= 1 && k.target() <= k.fieldCount(), "the target is a field of the screen",
-            std::to_string(k.target()) + " after " + log);
+    if (!(std::isfinite(v) && v >= 0))
+        fail("the readout reads as a finite number", escaped(r) + " after " + log);
+    if (k.target() < 1 || k.target() > k.fieldCount())
+        fail("the target is a field of the screen", std::to_string(k.target()) + " after " + log);
 }
 
 void checkHandover(const keypad::Keypad& k, const keypad::Handover& h, const std::string& log) {
-    if (h.markTarget)
-        require(*h.markTarget >= 1 && *h.markTarget <= k.fieldCount(),
-                "a marked target is a field of the screen", log);
+    if (h.markTarget && (*h.markTarget < 1 || *h.markTarget > k.fieldCount()))
+        fail("a marked target is a field of the screen", log);
     if (!h.write) return;
     const keypad::FieldWrite& w = *h.write;
-    require(w.field >= 1 && w.field <= k.fieldCount(), "a write goes to a field of the screen", log);
-    require(isReadout(w.text), "a field gets a number text", escaped(w.text) + " after " + log);
-    require(w.value == numtext::value(w.text) && std::isfinite(w.value),
-            "a field gets the number its text reads as", escaped(w.text) + " after " + log);
+    if (w.field < 1 || w.field > k.fieldCount()) fail("a write goes to a field of the screen", log);
+    if (!isReadout(w.text)) fail("a field gets a number text", escaped(w.text) + " after " + log);
+    if (!(w.value == numtext::value(w.text) && std::isfinite(w.value)))
+        fail("a field gets the number its text reads as", escaped(w.text) + " after " + log);
 }
 
 } // namespace

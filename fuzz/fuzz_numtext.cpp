@@ -13,17 +13,29 @@
 
 namespace {
 
-using fuzz::number;
 using fuzz::escaped;
+using fuzz::number;
 using fuzz::require;
 
 // The display patterns passed to format() in the cores and the screens, and the "0.000…" of
 // roundSignificant (three significant figures of a number as small as 1e-308 ask for 310
 // decimals; a few lengths stand for them).
-constexpr std::array<std::string_view, 16> kPatterns = {
-    "####0.00",   "####0.000",   "##0.0",   "#########0", "########0", "####0.0",
-    "###0.0 %",   "######0",     "####0.0000", "####0.00000", "0.",      "0",
-    "0.00",       "0.0000000",   "0.0000000000000000000", "0.000000000000000000000000000000"};
+constexpr std::array<std::string_view, 16> kPatterns = {"####0.00",
+                                                        "####0.000",
+                                                        "##0.0",
+                                                        "#########0",
+                                                        "########0",
+                                                        "####0.0",
+                                                        "###0.0 %",
+                                                        "######0",
+                                                        "####0.0000",
+                                                        "####0.00000",
+                                                        "0.",
+                                                        "0",
+                                                        "0.00",
+                                                        "0.0000000",
+                                                        "0.0000000000000000000",
+                                                        "0.000000000000000000000000000000"};
 // The patterns of the screens' boxes: no more than five decimals.
 constexpr std::size_t kScreenPatterns = 12;
 
@@ -67,7 +79,7 @@ void checkValue(std::string_view text) {
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r') packed.push_back(c);
     require(numtext::value(packed) == v, "value() ignores blanks",
-            where + ", without blanks " + number(numtext::value(packed)));
+            [&] { return where + ", without blanks " + number(numtext::value(packed)); });
 
     // A plain decimal of up to 15 digits reads as the C library reads it.
     std::size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
@@ -84,7 +96,7 @@ void checkValue(std::string_view text) {
     if (plain && digits >= 1 && digits <= 15 && points <= 1) {
         const double expected = std::strtod(std::string(text).c_str(), nullptr);
         require(v == expected || (v == 0 && expected == 0), "value() of a plain decimal",
-                where + ", strtod " + number(expected));
+                [&] { return where + ", strtod " + number(expected); });
     }
 }
 
@@ -97,7 +109,7 @@ void checkFormat(double v, std::size_t patternIndex) {
         require(text.empty(), "format() of a non-finite number is empty", where);
         return;
     }
-    fuzz::requireNumberText(text, where);
+    fuzz::requireNumberText(text, "format()", where);
     const Shape s = shapeOf(pattern);
 
     // [-] integer digits [. fraction digits] suffix
@@ -125,10 +137,12 @@ void checkFormat(double v, std::size_t patternIndex) {
     // The text reads back as the number rounded to the pattern's decimals.
     const double shown = v * (s.percent ? 100 : 1);
     const double back = numtext::value(body);
-    const double tolerance = 0.5 * std::pow(10.0, -s.maxFraction) * (1 + 1e-9) +
-                             std::fabs(shown) * 4 * DBL_EPSILON;
-    require(std::fabs(back - shown) <= tolerance || (std::isinf(shown) && back == DBL_MAX * (shown < 0 ? -1 : 1)),
-            "format() rounds to the pattern's decimals", where + ", reads back " + number(back));
+    const double tolerance =
+        0.5 * std::pow(10.0, -s.maxFraction) * (1 + 1e-9) + std::fabs(shown) * 4 * DBL_EPSILON;
+    require(std::fabs(back - shown) <= tolerance ||
+                (std::isinf(shown) && back == DBL_MAX * (shown < 0 ? -1 : 1)),
+            "format() rounds to the pattern's decimals",
+            [&] { return where + ", reads back " + number(back); });
     require(!minus || back != 0, "format() puts no minus before a zero", where);
 
     // Wide only as far as the number's own digits take it: a sign, the integer digits (one more
@@ -137,8 +151,8 @@ void checkFormat(double v, std::size_t patternIndex) {
     const int shift = s.percent ? 2 : 0; // "%" moves the point, it multiplies no binary number
     const int ownDigits =
         magnitude < 1 ? 1 + shift : static_cast<int>(std::floor(std::log10(magnitude))) + 2 + shift;
-    const std::size_t widest = 1 + std::max(s.minInteger, ownDigits) + (s.point ? 1 : 0) +
-                               s.maxFraction + s.suffix.size();
+    const std::size_t widest =
+        1 + std::max(s.minInteger, ownDigits) + (s.point ? 1 : 0) + s.maxFraction + s.suffix.size();
     require(text.size() <= widest, "format() is no wider than the number's digits", where);
     // Every figure the keypad can type (15 digits) and every result of a realistic beam or
     // section stays below 1e13; on the screens' patterns that fits 20 characters.
@@ -153,7 +167,7 @@ void checkLeadingBlank(double v) {
         require(text == " 0", "leadingBlank() of zero or a non-finite number is \" 0\"", where);
         return;
     }
-    fuzz::requireNumberText(text, where);
+    fuzz::requireNumberText(text, "leadingBlank()", where);
     require(text.size() >= 2 && text[0] == (v < 0 ? '-' : ' '),
             "leadingBlank() starts with a blank or a minus", where);
     const std::string digits = text.substr(1);
@@ -178,7 +192,8 @@ void checkLeadingBlank(double v) {
     }
     const double back = numtext::value(text);
     require(std::fabs(back - v) <= std::fabs(v) * 1e-14 || (std::fabs(v) < DBL_MIN && back == 0),
-            "leadingBlank() reads back as the number", where + ", reads back " + number(back));
+            "leadingBlank() reads back as the number",
+            [&] { return where + ", reads back " + number(back); });
 }
 
 } // namespace

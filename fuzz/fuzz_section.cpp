@@ -47,15 +47,16 @@ std::string rectText(const Rect& r) {
 
 void checkSketch(const section::Sketch& s, const Rect& frame, const std::string& where) {
     const Rect square{frame.left, frame.top, frame.width, frame.width};
-    require(!s.fills.empty() && s.fills[0].rect == square && s.fills[0].colour == section::kSketchYellow,
+    require(!s.fills.empty() && s.fills[0].rect == square &&
+                s.fills[0].colour == section::kSketchYellow,
             "the sketch starts with the yellow ground of its frame", where);
     for (const section::Fill& f : s.fills)
         require(inside(f.rect, square), "a fill of the sketch stays in its frame",
-                rectText(f.rect) + " in " + rectText(square) + ", " + where);
+                [&] { return rectText(f.rect) + " in " + rectText(square) + ", " + where; });
     for (const section::Outline& o : s.outlines)
         if (o.visible)
             require(inside(o.rect, square), "an outline of the sketch stays in its frame",
-                    rectText(o.rect) + " in " + rectText(square) + ", " + where);
+                    [&] { return rectText(o.rect) + " in " + rectText(square) + ", " + where; });
 }
 
 void checkComputed(const section::Outcome& out, const section::Inputs& in,
@@ -63,24 +64,24 @@ void checkComputed(const section::Outcome& out, const section::Inputs& in,
     require(out.properties && out.display && out.designation, "a computed section has results",
             where);
     const section::Properties& p = *out.properties;
-    const double values[section::kResultFieldCount] = {p.menseki, p.zaijuryou, p.zaijuryouSI,
-                                                       p.div,     p.dzv,       p.d2rv,
-                                                       p.e3,      p.e4};
+    const double values[section::kResultFieldCount] = {p.menseki, p.zaijuryou, p.zaijuryouSI, p.div,
+                                                       p.dzv,     p.d2rv,      p.e3,          p.e4};
     for (std::size_t i = 0; i < section::kResultFieldCount; ++i) {
-        requireFinite(values[i], "a computed property: " + where);
+        requireFinite(values[i], "a computed property", where);
         const std::string& text = out.display->fields[i].text;
-        requireNumberText(text, "a result text: " + where);
+        requireNumberText(text, "a result text", where);
         require(!text.empty(), "a result text is not empty",
-                std::string(out.display->fields[i].control) + ", " + where);
+                [&] { return std::string(out.display->fields[i].control) + ", " + where; });
         if (out.flgDSize == 0) {
             const double back = numtext::value(text);
             require(std::fabs(back - values[i]) <= 0.0051 + std::fabs(values[i]) * 4 * DBL_EPSILON,
-                    "a result text shows its property",
-                    fuzz::escaped(text) + " for " + number(values[i]) + ", " + where);
+                    "a result text shows its property", [&] {
+                        return fuzz::escaped(text) + " for " + number(values[i]) + ", " + where;
+                    });
         }
     }
-    requireNumberText(*out.designation, "the size designation: " + where);
-    if (out.bikou) requireNumberText(*out.bikou, "the centroid note: " + where);
+    requireNumberText(*out.designation, "the size designation", where);
+    if (out.bikou) requireNumberText(*out.bikou, "the centroid note", where);
     if (out.sketch) checkSketch(*out.sketch, in.frame, where);
 }
 

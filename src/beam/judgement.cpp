@@ -64,7 +64,9 @@ Hantei HanteiShow(std::string_view textmaget, std::string_view textkmage,
     g.x1 = anchors.magehikakuLeft - 200;
     g.y1 = g.y0 - kBandHeight;
     g.w = g.x1 - g.x0;
-    g.b = g.w / (2 * allowable) * stress;
+    // No stress is no bar, also where an allowable stress below about 1e-305 makes the scale
+    // infinite (infinity times 0 would give a bar of NaN twips).
+    g.b = stress == 0 ? 0 : g.w / (2 * allowable) * stress;
     if (g.x0 + g.b > g.x1) g.b = g.w;
     const double half = g.w / 2;
     const double threeQuarters = 3 * g.w / 4;

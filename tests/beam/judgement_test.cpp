@@ -67,7 +67,7 @@ TEST(HanteiShow, JudgesTheDisplayedStressWithStrictLimits) {
         {"240.0", beam::Grade::ShortTermOk, "曲げ応力 短期 OK △", 3210}, // r = 1.5
         {"240.1", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 3211.3375},
         {"320.01", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 4280}, // just over 200 %
-        {"400.0", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 4280}, // capped at 200 %
+        {"400.0", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 4280},  // capped at 200 %
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.maget);
@@ -121,6 +121,23 @@ TEST(HanteiShow, JudgesTheDisplayedStressWithStrictLimits) {
     const beam::Gauge moved = beam::HanteiShow("100.0", "100", {1000, 5000, 5400}).gauge;
     EXPECT_EQ((std::array{moved.x0, moved.x1, moved.y0, moved.y1, moved.b}),
               (std::array{1200., 5200., 5500., 5200., 2000.})); // b at 100 % is W / 2
+}
+
+// An allowable stress typed as 1e-306 makes the scale W / (2 × 1e-306) = 2.14e309 twips per
+// N/mm², beyond the largest double. A displayed stress of 0.0 still has no bar (r = 0, long-term
+// OK), and 0.1 N/mm² is r = 1e305, far beyond 200 %, so the bar fills the band: b = W = 4280.
+TEST(HanteiShow, AnAllowableStressNearZeroKeepsTheBarInTheBand) {
+    const beam::Hantei none = beam::HanteiShow("0.0", "1e-306");
+    EXPECT_EQ(none.grade, beam::Grade::LongTermOk);
+    EXPECT_EQ(none.gauge.b, 0);
+    EXPECT_EQ(none.gauge.shapeHan1.rect, (beam::TwipRect{1880, 5840, 0, 300}));
+    EXPECT_FALSE(none.gauge.shapeHan2.has_value());
+    EXPECT_EQ(none.gauge.background.size(), 3u); // the three outlines, no strip
+
+    const beam::Hantei full = beam::HanteiShow("0.1", "1e-306");
+    EXPECT_EQ(full.grade, beam::Grade::ShortTermNg);
+    EXPECT_EQ(full.gauge.b, 4280);
+    EXPECT_EQ(full.gauge.shapeHan1.rect, (beam::TwipRect{1880, 5840, 4280, 300}));
 }
 
 } // namespace
