@@ -17,7 +17,10 @@ std::vector<std::filesystem::path> defaultDataFolders() {
     const std::filesystem::path cwd = std::filesystem::current_path(ec);
     folders.push_back(ec ? std::filesystem::path(".") : cwd);
     const std::filesystem::path exe = executableFolder();
-    if (!exe.empty()) folders.push_back(exe / "data");
+    if (exe.empty()) return folders;
+    folders.push_back(exe / "data");
+    // Installed: bin/hari and share/hari/data, found relative so that an unpacked package works.
+    folders.push_back(exe.parent_path() / "share" / "hari" / "data");
     return folders;
 }
 

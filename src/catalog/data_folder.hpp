@@ -1,5 +1,5 @@
-// Where the size tables are found: the working directory first, then the data folder that is
-// installed (and copied into the build tree) beside the executable, bin/data.
+// Where the size tables are found: the working directory first, then the data folder copied
+// into the build tree beside the executable, bin/data, then the installed one, share/hari/data.
 #pragma once
 
 #include <filesystem>
@@ -12,8 +12,8 @@ namespace catalog {
 // The folder of the running executable, from /proc/self/exe; empty when it cannot be told.
 std::filesystem::path executableFolder();
 
-// The folders searched by default, in order: the current working directory, then
-// <executable folder>/data.
+// The folders searched by default, in order: the current working directory,
+// <executable folder>/data, then <executable folder>/../share/hari/data.
 std::vector<std::filesystem::path> defaultDataFolders();
 
 // The first folder that holds a regular file `name`; when none does, the path in the first

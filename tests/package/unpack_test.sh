@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Packs the build tree in $1 with cpack ($2, default `cpack`) as a .deb, unpacks it and runs the
+# unpacked program from an unrelated folder: the desktop entry, the icon and the tables must be
+# where a Debian system looks for them, and the program must find its tables relative to itself.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+cpack=${2:-cpack}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir "$scratch/out" "$scratch/root" "$scratch/elsewhere"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 \
+    || { cat "$scratch/cpack.log"; fail "cpack"; }
+debs=("$scratch"/out/*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then fail "not one .deb: ${debs[*]}"; fi
+deb=${debs[0]}
+dpkg-deb -x "$deb" "$scratch/root"
+usr=$scratch/root/usr
+
+for f in bin/hari share/applications/hari.desktop share/icons/hicolor/scalable/apps/hari.svg \
+         share/hari/data/{vbSStype,vbSUStype,vbALtype,vbWOODtype}.csv; do
+    [ -f "$usr/$f" ] || fail "usr/$f is missing"
+done
+[ ! -e "$usr/bin/data" ] || fail "the tables are beside usr/bin"
+desktop=$usr/share/applications/hari.desktop
+for line in Exec=hari Icon=hari; do
+    grep -qx "$line" "$desktop" || fail "the desktop entry lacks $line (bin/hari, the hari icon)"
+done
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$desktop" || fail "desktop-file-validate"
+fi
+
+# The libraries' packages (dpkg-shlibdeps), and what Qt loads at run time that they do not pull
+# in: the platform plugins, the SVG plugins, a Japanese font.
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in libc6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 fonts-noto-cjk; do
+    [[ ", $depends," == *", $p"[\ ,]* ]] || fail "Depends lacks $p: $depends"
+done
+
+# Neither the working directory nor usr/bin holds tables: only ../share/hari/data can answer.
+out=$(cd "$scratch/elsewhere" && "$usr/bin/hari" sizes --material 1 --shape 9 --format kv) \
+    || fail "hari sizes exited with $?"
+# data/vbSStype.csv: 9,"H-100×100×6×8",16.9,21.59,378,75.6,4.18 (shape, size, kg/m, A cm2,
+# I cm4, Z cm3, i cm). The screen's mass is A x 7.85 (SS400) x 100 cm / 1000 = 16.948 kg/m,
+# the weight 16.948 x 9.8 = 166.092 N/m; the boxes are size, A, mass, weight, Z, I, i.
+row=$'H-100×100×6×8\t21.59\t16.95\t166.09\t75.6\t378\t4.18'
+grep -qxF "$row" <<<"$out" || fail "no row '$row' in: $out"
+[ "$(wc -l <<<"$out")" -gt 10 ] || fail "too few sizes: $out"
+echo "ok: $(basename "$deb")"
