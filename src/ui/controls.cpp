@@ -89,9 +89,11 @@ void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, cache_);
     if (hasFocus()) {
-        // The keyboard's place, apart from the screen's own selection frame.
+        // The keyboard's place, apart from the screen's own selection frame. The line is centred
+        // on half pixels so that it covers the same logical pixels at every scale: an integer
+        // rectangle puts its right and bottom edges half a pixel further out at 200 %.
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
     }
 }
 

@@ -67,8 +67,9 @@ void SketchCanvas::paintEvent(QPaintEvent*) {
     p.fillRect(QRectF(ground.rect.left, ground.rect.top, ground.rect.width, ground.rect.height),
                toQColor(ground.colour));
     p.fillPath(section_, toQColor(section::kSketchDarkBlue));
-    QPen pen(toQColor(section::kSketchWindowText), 1);
-    pen.setCosmetic(true);
+    // One logical pixel wide (the painter draws in twips). A cosmetic pen would be one device
+    // pixel, half as wide at 200 % as at 100 %.
+    QPen pen(toQColor(section::kSketchWindowText), app::kTwipsPerPixel);
     p.strokePath(outer_, pen);
     pen.setColor(toQColor(section::kSketchYellow));
     p.strokePath(holes_, pen);
