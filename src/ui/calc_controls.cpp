@@ -190,8 +190,10 @@ void buildSection(QWidget& w, CalcControls& c) {
     };
     for (int n = 0; n < 6; ++n) {
         const int left = 120 + (n % 3) * 1560, top = 3900 + (n / 3) * 560;
-        addCaption(&w, props[n].captionName, {left, top, 1440, 240}, props[n].caption);
+        Label* caption =
+            addCaption(&w, props[n].captionName, {left, top, 1440, 240}, props[n].caption);
         c.*props[n].member = addField(&w, props[n].field, {left, top + 240, 1440, 270});
+        caption->setBuddy(c.*props[n].member); // a screen reader names the box by its caption
     }
 
     TwinField CalcControls::*const members[] = {&CalcControls::kmage, &CalcControls::kashuku,
@@ -202,6 +204,9 @@ void buildSection(QWidget& w, CalcControls& c) {
         Label* l = addCaption(&w, m.captionName, {left, 6330, kMaterialWidth, 420}, m.siCaption);
         c.unitCaptions.push_back({l, name(m.siCaption), name(m.oldCaption)});
         c.*members[n] = addTwin(&w, m.si, m.old, {left, 6750, kMaterialWidth, 300});
+        // Each of the pair by the caption it has when it is the one shown.
+        (c.*members[n]).si->setAccessibleName(name(m.siCaption).simplified());
+        (c.*members[n]).old->setAccessibleName(name(m.oldCaption).simplified());
     }
 }
 

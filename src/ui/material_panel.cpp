@@ -32,6 +32,7 @@ void store(MaterialRecord& r, const catalog::MaterialValues& v) {
 MaterialPanel::MaterialPanel(QWidget& w, MaterialRecord& record) : QObject(&w), record_(record) {
     addLabel(&w, "Label2", {kLeft, 240, kWidth, 420}, QStringLiteral("材 質 選 択"), {12, true});
     list_ = addListBox(&w, "Listzaisitu", {kLeft, kListTop, kWidth, kListHeight}, {10});
+    list_->setAccessibleName(QStringLiteral("材質選択")); // the heading above, as it is read
 
     typedName_ = addTextBox(&w, "TxtZai", {kLeft, kListTop, kWidth, 360},
                             QStringLiteral("ここに直接材質名を入力してください。"));

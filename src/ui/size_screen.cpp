@@ -47,6 +47,7 @@ void Form材サイズ選択::build(app::FormWindow& w) {
     c_.size = addLabel(&w, "LblDanmenSize", {kLeft + 2700, 1230, 6420, 330}, {}, {10, true});
 
     c_.list = addListBox(&w, "ListDanmenSize", {kLeft, 1740, 3600, 4560}, {10});
+    c_.list->setAccessibleName(QStringLiteral("サイズ表")); // it has no caption on screen
     c_.instructions = addLabel(&w, "Label3", {kRight, 1740, kRightWidth, 840}, {});
     c_.prompt = addLabel(&w, "LblDanmen", {kRight, 1740, kRightWidth, 840}, {}, {9, true});
     c_.prompt->setWordWrap(true);

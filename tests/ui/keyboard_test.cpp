@@ -158,8 +158,13 @@ TEST_F(Keyboard, AScreenReaderHearsNamesAndCanPressThePictures) {
     EXPECT_EQ(accessible(choice.control<QWidget>(QString::fromUtf8("Image丸パイプ")))
                   ->text(QAccessible::Name),
               QString::fromUtf8("丸パイプ"));
+    EXPECT_EQ(accessible(choice.control<QWidget>("Listzaisitu"))->text(QAccessible::Name),
+              QString::fromUtf8("材質選択"));
     click(choice.control<QWidget>(QString::fromUtf8("ImageH縦")));
     click(choice.control<QWidget>("Commandtugi"));
+    EXPECT_EQ(accessible(run.registry.screen<Form材サイズ選択>().control<QWidget>("ListDanmenSize"))
+                  ->text(QAccessible::Name),
+              QString::fromUtf8("サイズ表"));
     doubleClickAt(run.registry.screen<Form材サイズ選択>().control<QListWidget>("ListDanmenSize")->viewport(),
                   {20, 8});
     ASSERT_EQ(visibleWindows(), QStringList{QString::fromUtf8("Form入力計算")});
