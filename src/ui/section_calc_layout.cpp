@@ -97,8 +97,10 @@ void buildMaterial(QWidget& w, SectionCalcControls& c) {
     c.dsize->setShrinkToFit(true); // the unequal I names six dimensions
 
     constexpr int captionLeft = 2880, boxLeft = 4740;
-    addLabel(&w, name("LbHiju"), {captionLeft, kRowsTop, 1800, kRowHeight}, name("比重"), {9});
+    Label* hiju =
+        addLabel(&w, name("LbHiju"), {captionLeft, kRowsTop, 1800, kRowHeight}, name("比重"), {9});
     c.hiju = addOutput(w, "TxtHiju", {boxLeft, kRowsTop, 960, kRowHeight});
+    hiju->setBuddy(c.hiju);
     for (int n = 0; n < 4; ++n) {
         const int top = kRowsTop + (n + 1) * kRowPitch;
         const MaterialValueDesign& d = kMaterialValues[static_cast<std::size_t>(n)];
@@ -109,6 +111,9 @@ void buildMaterial(QWidget& w, SectionCalcControls& c) {
         m.value = {addOutput(w, d.si, {boxLeft, top, 960, kRowHeight}),
                    addOutput(w, d.old, {boxLeft, top, 960, kRowHeight})};
         m.value.old->hide();
+        // Each of the pair by the caption it has when it is the one shown.
+        m.value.si->setAccessibleName(name(d.siCaption).simplified());
+        m.value.old->setAccessibleName(name(d.oldCaption).simplified());
     }
 
     auto* frame2 = new QGroupBox(name("表示単位"), &w);

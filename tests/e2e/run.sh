@@ -11,22 +11,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 # dbus-run-session comes with dbus-daemon; import (screenshots) with
 # imagemagick; xdotool types the keyboard walk.
-packages=(python3 xvfb dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "e2e: installing ${missing[*]}" >&2
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { echo "e2e: need root or sudo to install ${missing[*]}" >&2; exit 1; }
-        sudo=sudo
-    fi
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
-fi
+"$here/../../scripts/deps" --packages python3 xvfb dbus-daemon at-spi2-core python3-pyatspi \
+    gir1.2-atspi-2.0 xdotool imagemagick
 
 scratch=$(mktemp -d)
 chmod 700 "$scratch"

@@ -137,6 +137,7 @@ class Program:
         self.app = wait_for("the application 'hari' on the accessibility bus", self._find_app)
         # Every question goes to the program itself: no answer from a stale cache.
         self.app.set_cache_mask(Atspi.Cache.NONE)
+        self.named = set()  # the windows whose controls have been checked for names
 
     def _find_app(self):
         if self.process.poll() is not None:
@@ -159,7 +160,11 @@ class Program:
                         (not active or states(w).contains(pyatspi.STATE_ACTIVE)):
                     return w
             return None
-        return wait_for(f"the window '{title}'", probe)
+        w = wait_for(f"the window '{title}'", probe)
+        if title not in self.named:
+            self.named.add(title)
+            check_names(w)
+        return w
 
     def end(self, window, button):
         press(window, button)
@@ -176,6 +181,18 @@ class Program:
             self.process.kill()
             self.process.wait()
         self.log.close()
+
+
+NAMED_ROLES = ("text", "list", "push button", "radio button", "panel")
+
+
+def check_names(window):
+    """Every control a screen reader stops at says what it is: no nameless box or button."""
+    nameless = [a.getRoleName() for a in descendants(window)
+                if a.getRoleName() in NAMED_ROLES and not spoken(a.name)]
+    if nameless:
+        raise StepFailed(f"'{spoken(window.name)}' has controls without a name: {nameless}")
+    print(f"  ok every control of '{spoken(window.name)}' has a name")
 
 
 def find(window, role, name, what=None):

@@ -1,0 +1,56 @@
+#!/usr/bin/env python3
+"""The guide's command-line examples, run: every `$ hari ...` line of a text block in
+docs/guide.md is run from the repository's root with the built program, and what it prints must
+be what the guide shows. A line "..." in the guide stands for the rest of the output.
+
+Usage: check_guide.py HARI GUIDE ROOT
+"""
+
+import re
+import shlex
+import subprocess
+import sys
+
+
+def examples(guide):
+    """(command, shown lines) for each command in a ```text block."""
+    blocks = re.findall(r"^```text\n(.*?)^```", guide, re.S | re.M)
+    for block in blocks:
+        lines = block.splitlines()
+        starts = [n for n, line in enumerate(lines) if line.startswith("$ hari")]
+        for k, n in enumerate(starts):
+            end = starts[k + 1] if k + 1 < len(starts) else len(lines)
+            yield lines[n][2:], lines[n + 1:end]
+
+
+def main():
+    hari, guide_path, root = sys.argv[1:4]
+    with open(guide_path, encoding="utf-8") as f:
+        guide = f.read()
+    failures = 0
+    count = 0
+    for command, shown in examples(guide):
+        count += 1
+        args = [hari] + shlex.split(command)[1:]
+        run = subprocess.run(args, cwd=root, capture_output=True, text=True, timeout=30)
+        printed = run.stdout.splitlines()
+        if shown and shown[-1] == "...":
+            shown = shown[:-1]
+            printed = printed[:len(shown)]
+        if run.returncode != 0 or printed != shown:
+            failures += 1
+            print(f"FAIL: {command} (status {run.returncode})")
+            for want, got in zip(shown + [""] * len(printed), printed + [""] * len(shown)):
+                if want != got:
+                    print(f"  guide:   {want!r}\n  program: {got!r}")
+                    break
+        else:
+            print(f"ok: {command}")
+    if count < 4:
+        print(f"FAIL: only {count} examples found in {guide_path}")
+        return 1
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
