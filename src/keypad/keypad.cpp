@@ -62,7 +62,7 @@ Handover Keypad::press(Key key) {
 // otherwise a point typed into it would be lost and 3, "．", 5 would give 35.
 void Keypad::typeDigit(char digit) {
     if (lastKey_ != LastKey::NUMS || readout_.empty()) {
-        readout_ = ".";
+        readout_.assign(1, '.');
         flgDecimal_ = false;
     }
     if (digitCount(readout_) >= kMaxDigits) return;
@@ -70,7 +70,9 @@ void Keypad::typeDigit(char digit) {
         readout_ += digit;
     } else {
         // Whole numbers carry their point at the end: the digit goes in front of it.
-        readout_ = readout_.substr(0, readout_.find('.')) + digit + '.';
+        readout_.resize(std::min(readout_.find('.'), readout_.size()));
+        readout_ += digit;
+        readout_ += '.';
     }
     lastKey_ = LastKey::NUMS;
 }
