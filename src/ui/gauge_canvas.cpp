@@ -15,6 +15,13 @@ QRectF toPixels(const beam::TwipRect& r) {
     return {r.left / k, r.top / k, r.width / k, r.height / k};
 }
 
+// The pixels a drawn shape covers, its outline included: only these need repainting, not the
+// whole window behind which the canvas lies.
+QRect covered(const beam::Drawn& d) {
+    const int pen = d.filled ? 1 : d.lineWidth / 2 + 2;
+    return toPixels(d.rect).toAlignedRect().adjusted(-pen, -pen, pen, pen);
+}
+
 } // namespace
 
 QColor toQColor(beam::Rgb c) {
@@ -25,13 +32,13 @@ GaugeCanvas::GaugeCanvas(QWidget* window)
     : BackgroundCanvas(window, QStringLiteral("GaugeCanvas")) {}
 
 void GaugeCanvas::erase() {
+    for (const beam::Drawn& d : drawn_) update(covered(d));
     drawn_.clear();
-    update();
 }
 
 void GaugeCanvas::draw(const beam::Drawn& d) {
     drawn_.push_back(d);
-    update();
+    update(covered(d));
 }
 
 void GaugeCanvas::paintEvent(QPaintEvent*) {

@@ -27,7 +27,17 @@ QColor toQColor(section::Rgb c) {
 SketchCanvas::SketchCanvas(QWidget* window)
     : BackgroundCanvas(window, QStringLiteral("SketchCanvas")) {}
 
+QRect SketchCanvas::framePixels() const {
+    if (!sketch_ || sketch_->fills.empty()) return {};
+    const section::Rect& r = sketch_->fills.front().rect;
+    const double k = app::kTwipsPerPixel;
+    return QRectF(r.left / k, r.top / k, r.width / k, r.height / k)
+        .toAlignedRect()
+        .adjusted(-2, -2, 2, 2);
+}
+
 void SketchCanvas::draw(const section::Sketch& sketch) {
+    update(framePixels()); // where the last sketch was
     sketch_ = sketch;
     section_ = outer_ = holes_ = QPainterPath();
     // The first fill is the ground of the frame; after it the section's parts in dark blue and
@@ -48,13 +58,13 @@ void SketchCanvas::draw(const section::Sketch& sketch) {
     // them into one outline.
     section_ = section_.simplified();
     outer_ = outer_.simplified();
-    update();
+    update(framePixels());
 }
 
 void SketchCanvas::erase() {
+    update(framePixels());
     sketch_.reset();
     section_ = outer_ = holes_ = QPainterPath();
-    update();
 }
 
 void SketchCanvas::paintEvent(QPaintEvent*) {

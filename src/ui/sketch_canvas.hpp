@@ -31,6 +31,9 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    // The pixels of the sketch's frame, its outlines included; only they need repainting.
+    QRect framePixels() const;
+
     std::optional<section::Sketch> sketch_;
     QPainterPath section_; // filled dark blue
     QPainterPath outer_;   // the united parts: outlined in the window-text colour

@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
 #include <QTemporaryDir>
 #include <fstream>
 
@@ -265,6 +267,37 @@ TEST_F(CalcScreen, VerdictAndGaugeFollowTheTotalStress) {
     EXPECT_EQ(red->fillColor(), QColor(255, 0, 0));
     EXPECT_EQ(ctl<GaugeBox>("ShapeHan2")->fillColor(), QColor(255, 128, 0));
     EXPECT_EQ(ctl<GaugeBox>("ShapeHan1")->fillColor(), QColor(0, 128, 128));
+}
+
+// What the window shows, not what the controls hold: a keystroke repaints only the gauge's part
+// of the window, and that part must not keep the colours of the verdict before.
+TEST_F(CalcScreen, TheWindowRepaintsTheGaugeAtEachVerdict) {
+    road();
+    type("TextHEN2", "2000");
+    QWidget& w = s().window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const auto pixelAt = [&](int xTwips) {
+        QApplication::processEvents();
+        const QImage shown = w.windowHandle()->screen()->grabWindow(w.winId()).toImage();
+        // The middle of the gauge's height, 5840 + 150 twips, at 15 twips a pixel.
+        return shown.pixelColor(app::toPixels(xTwips) * shown.width() / w.width(),
+                                app::toPixels(5990) * shown.height() / w.height());
+    };
+    const QColor teal(0, 128, 128), orange(255, 128, 0), red(255, 0, 0);
+    // 1500 N: 315.4 N/mm2, beyond 200 %: teal to 100 %, orange to 150 %, red to the end.
+    type("TextHEN1", "1500");
+    EXPECT_EQ(pixelAt(3000), teal);
+    EXPECT_EQ(pixelAt(4500), orange);
+    EXPECT_EQ(pixelAt(5600), red);
+    // 500 N: 115.4 N/mm2, 73.5 %, a teal bar to 1880 + 1573 = 3453 and nothing after it.
+    type("TextHEN1", "500");
+    EXPECT_EQ(pixelAt(3000), teal);
+    for (int x : {3700, 4500, 5600}) {
+        const QColor c = pixelAt(x);
+        EXPECT_NE(c, teal) << x;
+        EXPECT_NE(c, orange) << x;
+        EXPECT_NE(c, red) << x;
+    }
 }
 
 // Keys 1 0 0 0 and a click on the load field hand "1000." over; the same for the length.
