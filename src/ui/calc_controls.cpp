@@ -210,6 +210,13 @@ void buildSection(QWidget& w, CalcControls& c) {
     }
 }
 
+void makeAdjustable(CalcControls& c) {
+    for (QLineEdit* f : c.adjustable()) {
+        f->setReadOnly(false);
+        f->setFocusPolicy(Qt::StrongFocus);
+    }
+}
+
 void buildResults(QWidget& w, CalcControls& c) {
     c.labelhyouji =
         addLabel(&w, name("Labelhyouji"), {4800, 2940, 1800, 270}, name("　SI-表示"), {9, true});
@@ -383,6 +390,7 @@ CalcControls buildCalcControls(QWidget& w) {
     c.canvas = new GaugeCanvas(&w);
     buildInputs(w, c);
     buildSection(w, c);
+    makeAdjustable(c);
     buildResults(w, c);
     buildJudgement(w, c);
     buildPicturesAndButtons(w, c);

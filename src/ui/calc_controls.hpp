@@ -69,6 +69,9 @@ struct CalcControls {
     std::array<TwinField*, 9> resultPairs() {
         return {&kaju, &kajumo, &kajumage, &jiju, &jmo, &jmage, &kajut, &mot, &maget};
     }
+    // The taken-over values the calculation reads, which the user may change to try another
+    // section or material: Z, I, the mass, Young's modulus and the allowable bending stress.
+    std::array<QLineEdit*, 5> adjustable() { return {dz, di, juryou, yang.si, kmage.si}; }
 };
 
 // Creates every control of the screen inside `w`, which is already sized.

@@ -130,6 +130,11 @@ void Form入力計算::connectHandlers(app::FormWindow& w) {
         MaeHensuSet();
         if (c_) c_->chokuzensuti->hide();
     });
+    // An edit of a taken-over value recalculates nothing by itself; "再計算" offers it.
+    for (QLineEdit* f : c.adjustable())
+        QObject::connect(f, &QLineEdit::textEdited, &w, [this] {
+            if (c_) c_->saikeisan->show();
+        });
     QObject::connect(c.saikeisan, &QPushButton::clicked, &w, [this] { calcDispatch(); });
     QObject::connect(c.prin, &QPushButton::clicked, &w, [this] { printClicked(); });
     QObject::connect(c.top, &QPushButton::clicked, &w, [this] { restart(); });
@@ -397,6 +402,7 @@ void Form入力計算::HanteiClear() {
 void Form入力計算::calcDispatch() {
     if (!isLoaded()) return;
     CalcControls& c = *c_;
+    c.saikeisan->hide(); // what is shown now follows the values shown
     beam::Inputs in;
     in.structure = structure();
     in.loadCase = loadCase();

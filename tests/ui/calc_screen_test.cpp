@@ -394,6 +394,35 @@ TEST_F(CalcScreen, TwoSupportPointLoadAtL1) {
     EXPECT_TRUE(shown("ShapeHan1"));
 }
 
+// Trying another section modulus: the edit alone changes no result, "再計算" appears, and its
+// click recalculates with the value typed and goes away.
+TEST_F(CalcScreen, AnEditedSectionValueWaitsForRecalculation) {
+    road();
+    type("TextHEN2", "2000");
+    type("TextHEN1", "500");
+    EXPECT_FALSE(shown("CmdSaikeisan"));
+    EXPECT_EQ(text("Textmaget"), "115.4");
+    type("Textdz", "20");
+    EXPECT_EQ(text("Textkajumage"), "100.0");
+    EXPECT_EQ(text("Textmaget"), "115.4");
+    ASSERT_TRUE(shown("CmdSaikeisan"));
+    EXPECT_EQ(ctl<QPushButton>("CmdSaikeisan")->text(), QString::fromUtf8("再計算"));
+    click(ctl("CmdSaikeisan"));
+    // 1000 N·m over 20 cm3 = 50.0 N/mm2; the self weight's 153.9 N·m gives 7.7; together 57.7.
+    EXPECT_EQ(text("Textkajumage"), "50.0");
+    EXPECT_EQ(text("Textjmage"), "7.7");
+    EXPECT_EQ(text("Textmaget"), "57.7");
+    EXPECT_FALSE(shown("CmdSaikeisan"));
+    // A load typed after the edit recalculates with it too: 600 N gives 1200 / 20 = 60.0.
+    type("Textyang", "102500"); // half the modulus: the load's deflection doubles
+    ASSERT_TRUE(shown("CmdSaikeisan"));
+    type("TextHEN1", "600");
+    EXPECT_EQ(text("Textkajumage"), "60.0");
+    EXPECT_FALSE(shown("CmdSaikeisan"));
+    // 600 * 2000^3 / (3 * 102500 * 500000) = 31.22 mm.
+    EXPECT_EQ(text("Textkajutawami").toDouble(), 31.2);
+}
+
 TEST_F(CalcScreen, ClearEmptiesInputsAndShowsZeros) {
     road();
     type("TextHEN1", "1000");
