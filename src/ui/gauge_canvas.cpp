@@ -32,7 +32,8 @@ GaugeCanvas::GaugeCanvas(QWidget* window)
     : BackgroundCanvas(window, QStringLiteral("GaugeCanvas")) {}
 
 void GaugeCanvas::erase() {
-    for (const beam::Drawn& d : drawn_) update(covered(d));
+    for (const beam::Drawn& d : drawn_)
+        update(covered(d));
     drawn_.clear();
 }
 

@@ -7,8 +7,8 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
-#include <QWindow>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <fstream>
 
 #include "app/services.hpp"

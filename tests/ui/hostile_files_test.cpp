@@ -351,8 +351,8 @@ private:
 TEST_F(HostileFiles, AnUnreadableFileIsNamed) {
     put(kH100 + "\r\n");
     fs::permissions(file(), fs::perms::none);
-    fs::permissions(file().parent_path(), fs::perms::owner_all | fs::perms::group_exec |
-                                              fs::perms::others_exec);
+    fs::permissions(file().parent_path(),
+                    fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
     FilesAsNobody nobody;
     ASSERT_FALSE(std::ifstream(file()).is_open()) << "a file of mode 000 was read";
     firstVisit("unreadable");
