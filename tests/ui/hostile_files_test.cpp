@@ -3,6 +3,7 @@
 // files, and a file that changes between two visits. The screen must open within a second,
 // alone, and show either the sound H sections of the file or the way to type the section in.
 #include "fakes.hpp"
+#include "size_screen_reading.hpp"
 
 #include <sys/fsuid.h>
 #include <sys/stat.h>
@@ -153,20 +154,8 @@ protected:
         return s().control<T>(QString::fromUtf8(name));
     }
     QString caption(const char* name) { return ctl<Label>(name)->caption(); }
-    QStringList boxes() {
-        QStringList texts;
-        for (const char* name :
-             {"Text面積", "Textjuryou", "TextjuryouSI", "Textdz", "Textdi", "TxtD2r", "TxtHiju"})
-            texts << ctl<QLineEdit>(name)->text();
-        return texts;
-    }
-    QStringList listed() {
-        QStringList rows;
-        auto* list = ctl<QListWidget>("ListDanmenSize");
-        for (int i = 0; i < list->count(); ++i)
-            rows << list->item(i)->text();
-        return rows;
-    }
+    QStringList boxes() { return sizeBoxes(s()); }
+    QStringList listed() { return listedSizes(s()); }
     void select(int row) { ctl<QListWidget>("ListDanmenSize")->setCurrentRow(row); }
 
     // Every text the user can see on the window, list rows included.

@@ -1,6 +1,7 @@
 // What the user sees and does on Form材サイズ選択, with size tables the test writes itself so
 // that every figure can be checked by hand.
 #include "fakes.hpp"
+#include "size_screen_reading.hpp"
 
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -70,21 +71,8 @@ protected:
         if (auto* b = ctl<QPushButton>(name)) return b->text();
         return ctl<QLineEdit>(name)->text();
     }
-    // Area, mass, weight, Z, I, radius of gyration, specific gravity.
-    QStringList boxes() {
-        QStringList texts;
-        for (const char* name :
-             {"Text面積", "Textjuryou", "TextjuryouSI", "Textdz", "Textdi", "TxtD2r", "TxtHiju"})
-            texts << ctl<QLineEdit>(name)->text();
-        return texts;
-    }
-    QStringList listed() {
-        QStringList rows;
-        auto* list = ctl<QListWidget>("ListDanmenSize");
-        for (int i = 0; i < list->count(); ++i)
-            rows << list->item(i)->text();
-        return rows;
-    }
+    QStringList boxes() { return sizeBoxes(s()); }
+    QStringList listed() { return listedSizes(s()); }
     bool noList() { return ctl("ListDanmenSize")->isHidden(); }
 
     QTemporaryDir folder;
