@@ -1,11 +1,13 @@
 #include "ui/controls.hpp"
 
 #include <QAccessibleWidget>
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <utility>
 
@@ -30,26 +32,41 @@ QFont makeFont(Font f) {
 
 namespace {
 
-// What a screen reader sees of a picture that stands for a choice: a button it can press.
+// What a screen reader sees of a picture: a button it can press where the picture stands for a
+// choice, an image named by its artwork's title where it is a drawing, nothing where it is a
+// bare click area. Asked each time, as the key role is given after the picture is made.
 class PictureAccessible final : public QAccessibleWidget {
 public:
-    explicit PictureAccessible(Picture* p) : QAccessibleWidget(p, QAccessible::Button) {}
+    explicit PictureAccessible(Picture* p) : QAccessibleWidget(p) {}
+    QAccessible::Role role() const override {
+        if (picture()->keyRole() != Picture::KeyRole::None) return QAccessible::Button;
+        return picture()->hasImage() ? QAccessible::Graphic : QAccessible::Client;
+    }
     QStringList actionNames() const override {
+        if (picture()->keyRole() == Picture::KeyRole::None) return QAccessibleWidget::actionNames();
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override {
-        if (action == pressAction())
-            emit static_cast<Picture*>(widget())->clicked();
+        if (action == pressAction() && picture()->keyRole() != Picture::KeyRole::None)
+            emit picture()->clicked();
         else
             QAccessibleWidget::doAction(action);
     }
+
+private:
+    Picture* picture() const { return static_cast<Picture*>(widget()); }
 };
 
 QAccessibleInterface* pictureAccessible(const QString& className, QObject* object) {
     auto* p = qobject_cast<Picture*>(object);
-    if (className != QLatin1String("ui::Picture") || !p || p->keyRole() == Picture::KeyRole::None)
-        return nullptr;
+    if (className != QLatin1String("ui::Picture") || !p) return nullptr;
     return new PictureAccessible(p);
+}
+
+// The <title> of an SVG: what the drawing shows, in words, for a screen reader.
+QString svgTitle(const QByteArray& svg) {
+    static const QRegularExpression title(QStringLiteral("<title>([^<]*)</title>"));
+    return title.match(QString::fromUtf8(svg)).captured(1).simplified();
 }
 
 } // namespace
@@ -59,7 +76,12 @@ Picture::Picture(QWidget* parent, const QString& resource)
     static const bool accessible = (QAccessible::installFactory(pictureAccessible), true);
     (void)accessible;
     // A picture area without artwork (a frame or a click target) loads nothing.
-    if (!resource.isEmpty()) renderer_->load(resource);
+    if (!resource.isEmpty()) {
+        QFile file(resource);
+        const QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        renderer_->load(svg);
+        setAccessibleName(svgTitle(svg));
+    }
     setMouseTracking(true);
     setAttribute(Qt::WA_TranslucentBackground);
 }

@@ -183,7 +183,7 @@ class Program:
         self.log.close()
 
 
-NAMED_ROLES = ("text", "list", "push button", "radio button", "panel")
+NAMED_ROLES = ("text", "list", "push button", "radio button", "panel", "image")
 
 
 def check_names(window):

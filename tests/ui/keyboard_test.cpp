@@ -171,6 +171,13 @@ TEST_F(Keyboard, AScreenReaderHearsNamesAndCanPressThePictures) {
 
     // Text boxes by their captions, which follow the load unit; results by row and column.
     Form入力計算& calc = run.registry.screen<Form入力計算>();
+    // A drawing is an image that says what it shows.
+    QAccessibleInterface* picture =
+        accessible(calc.control<QWidget>(QString::fromUtf8("Img入力両固集")));
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), QString::fromUtf8("両端固定 集中荷重（中央）"));
+    EXPECT_FALSE(picture->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
     QAccessibleInterface* load = accessible(calc.control<QWidget>("TextHEN1"));
     EXPECT_EQ(load->text(QAccessible::Name), QString::fromUtf8("荷重を入力( N )"));
     click(calc.control<QWidget>("Opt1kN"));
