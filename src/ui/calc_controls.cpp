@@ -69,8 +69,7 @@ Label* addCaption(QWidget* w, const char* n, const QRect& r, const char* caption
 // A result field read aloud by its row and its column, in the units it shows.
 void nameByRowAndColumn(TwinField& f, const char* row, const char* siColumn,
                         const char* oldColumn) {
-    f.si->setAccessibleName(name(row) + ' ' + name(siColumn).simplified());
-    f.old->setAccessibleName(name(row) + ' ' + name(oldColumn).simplified());
+    nameTwin(f, name(row) + ' ' + name(siColumn), name(row) + ' ' + name(oldColumn));
 }
 
 TwinField addTwin(QWidget* w, const char* si, const char* old, const QRect& r) {
@@ -204,9 +203,7 @@ void buildSection(QWidget& w, CalcControls& c) {
         Label* l = addCaption(&w, m.captionName, {left, 6330, kMaterialWidth, 420}, m.siCaption);
         c.unitCaptions.push_back({l, name(m.siCaption), name(m.oldCaption)});
         c.*members[n] = addTwin(&w, m.si, m.old, {left, 6750, kMaterialWidth, 300});
-        // Each of the pair by the caption it has when it is the one shown.
-        (c.*members[n]).si->setAccessibleName(name(m.siCaption).simplified());
-        (c.*members[n]).old->setAccessibleName(name(m.oldCaption).simplified());
+        nameTwin(c.*members[n], name(m.siCaption), name(m.oldCaption));
     }
 }
 

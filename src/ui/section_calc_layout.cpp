@@ -111,9 +111,7 @@ void buildMaterial(QWidget& w, SectionCalcControls& c) {
         m.value = {addOutput(w, d.si, {boxLeft, top, 960, kRowHeight}),
                    addOutput(w, d.old, {boxLeft, top, 960, kRowHeight})};
         m.value.old->hide();
-        // Each of the pair by the caption it has when it is the one shown.
-        m.value.si->setAccessibleName(name(d.siCaption).simplified());
-        m.value.old->setAccessibleName(name(d.oldCaption).simplified());
+        nameTwin(m.value, name(d.siCaption), name(d.oldCaption));
     }
 
     auto* frame2 = new QGroupBox(name("表示単位"), &w);

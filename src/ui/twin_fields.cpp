@@ -15,6 +15,11 @@ void showTwin(const TwinCaption& caption, bool old) {
     caption.label->setCaption(old ? caption.old : caption.si);
 }
 
+void nameTwin(const TwinField& field, const QString& si, const QString& old) {
+    field.si->setAccessibleName(si.simplified());
+    field.old->setAccessibleName(old.simplified());
+}
+
 const std::array<MaterialValueDesign, 4> kMaterialValues{{
     {"Labelkmage", "Textkmage", "TextkmageOld", "許容曲げ (N/mm2)", "許容曲げ [kg/cm2]"},
     {"Labelkashuku", "Textkashuku", "TextkashukuOld", "許容圧縮 (N/mm2)", "許容圧縮 [kg/cm2]"},

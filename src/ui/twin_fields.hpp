@@ -26,6 +26,8 @@ struct TwinCaption {
 
 void showTwin(const TwinField& field, bool old);
 void showTwin(const TwinCaption& caption, bool old);
+// Names each of the pair for screen readers by the caption it has when it is the one shown.
+void nameTwin(const TwinField& field, const QString& si, const QString& old);
 
 // The four material values as both input screens name and caption them: allowable bending,
 // compressive and shear stress, and Young's modulus.
