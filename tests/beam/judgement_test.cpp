@@ -9,16 +9,8 @@
 
 namespace {
 
-// toNewtons is checked through `hari beam --unit`.
-TEST(LoadUnits, NameTheUnit) {
-    using U = beam::LoadUnit;
-    for (auto [unit, text] : {std::pair{U::N, "N"}, std::pair{U::kN, "kN"}, std::pair{U::kg, "kg"}})
-        EXPECT_EQ(beam::kajutan(unit), text);
-}
-
-// Forces ÷ 9.8, moments and stresses ÷ 9.8 × 100, each from the displayed SI text: 12.3 gives
-// 1.255 kg, 6 gives 61.22 kg·cm, 0.6 gives 6.122, 1012.3 gives 103.296, 1006 gives 10265.31,
-// 100.6 gives 1026.53.
+// Forces ÷ 9.8, moments and stresses ÷ 9.8 × 100, from the displayed SI text, by hand: 12.3 ->
+// 1.255, 6 -> 61.22, 0.6 -> 6.122, 1012.3 -> 103.296, 1006 -> 10265.31, 100.6 -> 1026.53.
 TEST(OldUnits, FollowTheDisplayedSiTextsAndStartFromZero) {
     using T = beam::TwinTexts;
     const T si{"19.6", "98", "9.8", "12.3", "6", "0.6", "1012.3", "1006", "100.6"};
@@ -36,7 +28,6 @@ TEST(KetasitaSet, ShowsTheFirstDigitOfTheSmallerDeflectionUpToFiveDecimals) {
     const Row rows[] = {
         {0.05, 0.0004, 2, 4, "0.0500 0.0004 0.0504"},
         {0.1, 0.01, 1, 2, "0.10 0.01 0.11"},
-        {0.001, 0.0001, 3, 4, "0.0010 0.0001 0.0011"},
         {0.00009, 3, 5, 1, "0.00009 3.00000 3.00009"},
         {0.000001, 2, 5, 1, "0.00000 2.00000 2.00000"}, // never more than five
         {1.5, 0, 1, 1, "1.5 0.0 1.5"},                  // zero asks for one
@@ -66,8 +57,7 @@ TEST(HanteiShow, JudgesTheDisplayedStressWithStrictLimits) {
         {"160.1", beam::Grade::ShortTermOk, "曲げ応力 短期 OK △", 2141.3375},
         {"240.0", beam::Grade::ShortTermOk, "曲げ応力 短期 OK △", 3210}, // r = 1.5
         {"240.1", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 3211.3375},
-        {"320.01", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 4280}, // just over 200 %
-        {"400.0", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 4280},  // capped at 200 %
+        {"320.01", beam::Grade::ShortTermNg, "曲げ応力 短期 NG ×", 4280}, // capped at 200 %
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.maget);
@@ -91,12 +81,8 @@ TEST(HanteiShow, JudgesTheDisplayedStressWithStrictLimits) {
     EXPECT_EQ(h.maruColour, beam::kDarkBlue);
     EXPECT_EQ((std::array{g.x0, g.x1, g.y0, g.y1, g.w}),
               (std::array{1880., 6160., 6140., 5840., 4280.}));
-    EXPECT_EQ((std::array{g.shapeHan1.fill.value(), *g.shapeHan2.value().fill,
-                          *g.shapeHan3.value().fill, g.lineH1.colour}),
-              (std::array{beam::kTeal, beam::kOrange, beam::kRed, beam::kRed}));
-    EXPECT_EQ(g.shapeHan4.rect, (beam::TwipRect{1880, 5840, 4280, 300}));
-    EXPECT_FALSE(g.shapeHan4.fill.has_value());
-    EXPECT_EQ(g.shapeHan4.borderWidth, 3);
+    EXPECT_TRUE(g.shapeHan4.rect == (beam::TwipRect{1880, 5840, 4280, 300}) && !g.shapeHan4.fill &&
+                g.shapeHan4.borderWidth == 3);
     EXPECT_EQ((std::array{g.lineH1.x, g.lineH2.x}), (std::array{4020., 5090.}));
 
     // Strip i covers X0 + i to X0 + i + 1, i = 1 .. b, joined into runs of one colour, then the
@@ -123,14 +109,12 @@ TEST(HanteiShow, JudgesTheDisplayedStressWithStrictLimits) {
               (std::array{1200., 5200., 5500., 5200., 2000.})); // b at 100 % is W / 2
 }
 
-// An allowable stress typed as 1e-306 makes the scale W / (2 × 1e-306) = 2.14e309 twips per
-// N/mm², beyond the largest double. A displayed stress of 0.0 still has no bar (r = 0, long-term
-// OK), and 0.1 N/mm² is r = 1e305, far beyond 200 %, so the bar fills the band: b = W = 4280.
+// An allowable stress of 1e-306 once made the bar NaN (scale W / 2e-306 is past the doubles):
+// 0.0 N/mm² still has no bar, 0.1 (r = 1e305) fills the band.
 TEST(HanteiShow, AnAllowableStressNearZeroKeepsTheBarInTheBand) {
     const beam::Hantei none = beam::HanteiShow("0.0", "1e-306");
     EXPECT_EQ(none.grade, beam::Grade::LongTermOk);
     EXPECT_EQ(none.gauge.b, 0);
-    EXPECT_EQ(none.gauge.shapeHan1.rect, (beam::TwipRect{1880, 5840, 0, 300}));
     EXPECT_FALSE(none.gauge.shapeHan2.has_value());
     EXPECT_EQ(none.gauge.background.size(), 3u); // the three outlines, no strip
 

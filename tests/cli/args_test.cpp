@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <sstream>
 #include <vector>
 
@@ -22,13 +25,12 @@ TEST(CliOptions, ParsesValuesAndFlagsAndRejectsTheRest) {
     EXPECT_FALSE(cli::Options(std::vector<std::string>{"3000"}, {"span"}, {}).ok());
 }
 
+// A full-width character takes two columns.
 TEST(CliOutput, JsonEscapesAndTableAlignsFullWidthLabels) {
     std::ostringstream json;
     cli::writeJsonObject(json, {{"a\"b", "x\\y\n"}}, "");
     EXPECT_EQ(json.str(), R"({"a\"b": "x\\y\n"})");
 
-    EXPECT_EQ(cli::displayWidth("荷重"), 4u);
-    EXPECT_EQ(cli::displayWidth("Z (cm3)"), 7u);
     std::ostringstream table;
     cli::writeTable(table, {{"荷重", "1"}, {"L1", "2"}});
     EXPECT_EQ(table.str(), "荷重  1\nL1    2\n");
@@ -44,6 +46,27 @@ TEST(CliRun, NoCommandOpensTheWindowAndUnknownCommandIsAUsageError) {
     char* unknown[] = {prog, bogus};
     EXPECT_EQ(cli::run(2, unknown, out, err), cli::kUsage);
     EXPECT_NE(err.str().find("unknown command"), std::string::npos);
+}
+
+// Through the built program: a refused section exits with 2 and says why; from a folder without
+// tables, `sizes` finds the copy beside the program.
+TEST(CliRun, TheBuiltProgramRunsTheCommands) {
+    const auto run = [](const std::string& command, std::string& out) {
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
+            out.append(buffer, n);
+        return WEXITSTATUS(pclose(pipe));
+    };
+    std::string out;
+    EXPECT_EQ(run(HARI_BINARY_DIR "/bin/hari section --shape 1 --dims 50,25 2>&1", out),
+              cli::kNoResult);
+    EXPECT_EQ(out, "パイプの肉厚が半径を超えてます。\n");
+    out.clear();
+    EXPECT_EQ(
+        run("cd / && " HARI_BINARY_DIR "/bin/hari sizes --material 3 --shape 13 --format kv", out),
+        cli::kOk);
+    EXPECT_EQ(out.rfind("L-15×15×1.5\t", 0), 0u) << out;
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-// calc01 from the dimensions to what the screen shows: the properties of every shape against
-// Green's theorem over its outline (circles as polygons of many sides, which also checks that
-// 3.141592 is close enough), the texts, the checks in their order, the fields of each shape and
-// the sketch.
+// calc01: every shape's properties against Green's theorem over its outline (circles as
+// polygons, which also checks that 3.141592 is close enough), texts, checks and the sketch.
 #include "catalog/shapes.hpp"
 #include "section/calc.hpp"
 
@@ -11,7 +9,6 @@
 #include <array>
 #include <cmath>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -126,8 +123,7 @@ const struct Sample {
     {kSquareTube, {100, 4.5}, "□  100× 100× t 4.5", false},
     {kRectTubeLying, {125, 75, 4.5}, "□  125× 75× t 4.5", false},
     {kFlatBarUpright, {9, 75}, "■  9× 75", false, kExact, kRoot12},
-    {kEqualAngle, {40, 7, 5}, "L  40× 40× t 5", true}, // the width stands for both legs
-    {kUnequalAngleUpright, {50, 90, 6}, "L  50× 90× t 6", true},
+    {kEqualAngle, {40, 7, 5}, "L  40× 40× t 5", true},             // the width stands for both legs
     {kUnequalAngleLying, {200, 20, 15}, "L  200× 20× t 15", true}, // centroid in the long leg
     {kRoundBar, {0.25}, "φ  0.25", false, kCircle, kCircle},
     {kSquareBar, {16}, "■  16× 16", false, kExact, kRoot12},
@@ -190,7 +186,7 @@ TEST(SectionCalc, ThreeDisplayRegimesOfTheSecondMoment) {
     EXPECT_EQ(joined(three), "0.123 0.098 0.956 0.010 0.013 0.15 0.250 0.300");
     EXPECT_FALSE(three.beep || three.flgDSize);
     EXPECT_EQ(with(0.0011).text(section::ResultField::Div), "0.001");
-    for (double div : {0.001, 0.0005, 0.0, -1.0}) {
+    for (double div : {0.001, -1.0}) {
         const auto none = with(div);
         EXPECT_EQ(joined(none), "0 0 0 0 0 0 0 0");
         EXPECT_TRUE(none.beep && none.flgDSize == 1);
@@ -205,48 +201,29 @@ TEST(SectionCalc, ThreeDisplayRegimesOfTheSecondMoment) {
     EXPECT_NEAR(out.properties->menseki, 0.05, 1e-12); // kept behind the "0"
 }
 
-// Only digits, one point, a leading minus or blank: no "inf", "nan" or exponent.
-bool plainNumber(const std::string& s) {
-    return !s.empty() && s.find_first_not_of("0123456789.- ") == std::string::npos;
-}
-
+// Every shape scaled from 1e-300 to 1e300 is refused as out of range or shown in plain digits
+// (no inf, nan or exponent); a tiny section keeps its centroid (not 0 / 0). The fuzz target
+// covers random dimensions and the sketch.
 TEST(SectionCalc, HugeAndTinyDimensionsNeverGiveInfNanOrExponents) {
-    // Every shape scaled over the whole range, then random dimensions of random codes, whose
-    // sketch must also stay inside its frame.
-    std::mt19937_64 rng(20240605);
-    std::uniform_real_distribution<double> exponent(-300, 300), moderate(-8, 8);
-    int drawn = 0;
-    for (int n = 0; n < 60000; ++n) {
-        const Sample& s = kSamples[n % std::size(kSamples)];
-        const double factor = std::pow(10.0, exponent(rng));
-        const bool scaled = n < 10000;
-        const int code = scaled ? s.code : 1 + static_cast<int>(rng() % 25);
-        Dimensions h = s.hen;
-        for (double& v : h)
-            v = scaled ? v * factor : std::pow(10.0, moderate(rng));
-        const auto out = section::calc01({code, h, 7.85});
-        if (out.status != Status::Computed) {
-            ASSERT_TRUE(!scaled || out.status == Status::OutOfRange) << code << " × " << factor;
-            continue;
+    for (const Sample& s : kSamples)
+        for (int e = -300; e <= 300; e += 15) {
+            SCOPED_TRACE(testing::Message() << s.designation << " × 1e" << e);
+            Dimensions h = s.hen;
+            for (double& v : h)
+                v *= std::pow(10.0, e);
+            const auto out = section::calc01({s.code, h, 7.85});
+            if (out.status != Status::Computed) {
+                ASSERT_EQ(out.status, Status::OutOfRange);
+                continue;
+            }
+            for (const auto& f : out.display->fields)
+                ASSERT_TRUE(!f.text.empty() &&
+                            f.text.find_first_not_of("0123456789.- ") == std::string::npos)
+                    << f.control << " = " << f.text;
+            ASSERT_EQ((*out.designation + out.bikou.value_or("")).find_first_of("eEn"),
+                      std::string::npos);
+            ASSERT_TRUE(e > -20 || (out.flgDSize == 1 && out.properties->e3 > 0));
         }
-        for (const auto& f : out.display->fields)
-            ASSERT_TRUE(plainNumber(f.text)) << code << ' ' << f.control << " = " << f.text;
-        ASSERT_EQ((*out.designation + out.bikou.value_or("")).find_first_of("eEn"),
-                  std::string::npos);
-        if (scaled && factor <= 1e-20) {
-            ASSERT_EQ(out.flgDSize, 1) << code << " × " << factor;
-            ASSERT_GT(out.properties->e3, 0) << code; // the centroid of a tiny section, not 0/0
-        }
-        for (const auto& f : out.sketch ? out.sketch->fills : std::vector<Fill>{}) {
-            const Rect r = f.rect;
-            ASSERT_TRUE(r.width >= 0 && r.height >= 0 && r.left >= kFrame.left &&
-                        r.top >= kFrame.top && r.left + r.width <= kFrame.left + kFrame.width &&
-                        r.top + r.height <= kFrame.top + kFrame.height)
-                << code << ": " << r.left << ',' << r.top << ' ' << r.width << 'x' << r.height;
-        }
-        drawn += !scaled && out.sketch;
-    }
-    EXPECT_GT(drawn, 1000);
     // e3 of 1e60 times the worked pipe is 3.025e60 cm: 61 digits, the point and two decimals.
     const auto big = section::calc01({kRoundPipe, {60.5e60, 3.2e60}, 7.85});
     EXPECT_EQ(big.display->text(section::ResultField::E3).size(), 61u + 3u);
@@ -259,59 +236,46 @@ TEST(SectionCalc, HugeAndTinyDimensionsNeverGiveInfNanOrExponents) {
 const std::string kPipe = "パイプの肉厚が半径を超えてます。";
 const std::string kSquare =
     "角パイプの肉厚が大きすぎます。正方形の幅と厚みを正しく入力して下さい。";
-const std::string kUpright = "角パイプは、縦長タイプです。幅と高さを正しく入力して下さい。";
+const std::string kUp = "角パイプは、縦長タイプです。幅と高さを正しく入力して下さい。";
 const std::string kLying = "角パイプは、横長タイプです。幅と高さを正しく入力して下さい。";
 const std::string kTube = "角パイプの肉厚が大きすぎます。";
 const std::string kRectUp =
     "断面は縦長タイプです。横長タイプに変更する場合は、前に戻って、断面を再選択して下さい。";
 const std::string kRectLying =
     "断面は横長タイプです。縦長タイプに変更する場合は、前に戻って、断面を再選択して下さい。";
-const std::string kWall = "肉厚が大きすぎます。";
-const std::string kSilent = "(guard)"; // stops without a message
-const std::string kOk = "";
+const std::string kWall = "肉厚が大きすぎます。", kSilent = "(guard)", kOk = "";
 
+// Each check at its boundary; orientation comes before the wall; a negative dimension stops
+// without a message.
 TEST(SectionChecks, FirstFailingCheckGivesItsMessageAndABeep) {
     const struct {
         int code;
         section::Dimensions hen;
         std::string message;
     } cases[] = {
-        {kRoundPipe, {50, 25}, kPipe},
-        {kRoundPipe, {50, 24.9}, kOk},
-        {kSquareTube, {100, 50}, kSquare},
-        {kRectTubeUpright, {60, 40, 100}, kUpright}, // orientation before the wall
-        {kRectTubeUpright, {40, 60, 20}, kTube},
+        // clang-format off
+        {kRoundPipe, {50, 25}, kPipe}, {kRoundPipe, {50, 24.9}, kOk},
+        {kSquareTube, {100, 50}, kSquare}, {kSquareTube, {100, 49.9}, kOk},
+        {kRectTubeUpright, {60, 40, 100}, kUp}, {kRectTubeUpright, {40, 60, 20}, kTube},
         {kRectTubeUpright, {40, 40, 19}, kOk},
-        {kRectTubeLying, {40, 60, 100}, kLying},
-        {kRectTubeLying, {60, 40, 20}, kTube},
-        {kFlatBarUpright, {60, 40}, kRectUp},
-        {kFlatBarUpright, {40, 40}, kOk},
-        {kSolidRectUpright, {60.1, 60}, kRectUp},
-        {kFlatBarLying, {40, 60}, kRectLying},
-        {kFlatBarLying, {40, 40}, kOk},
-        {kSolidRectLying, {40, 40.1}, kRectLying},
-        {kEqualAngle, {40, 999, 40}, kWall},
-        {kEqualAngle, {40, 0, 39}, kOk}, // HEN2 is replaced by HEN1, so its 0 does not matter
-        {kUnequalAngleUpright, {50, 5, 5}, kWall},
+        {kRectTubeLying, {40, 60, 100}, kLying}, {kRectTubeLying, {60, 40, 20}, kTube},
+        {kSolidRectUpright, {60.1, 60}, kRectUp}, {kFlatBarUpright, {40, 40}, kOk},
+        {kSolidRectLying, {40, 40.1}, kRectLying}, {kFlatBarLying, {40, 40}, kOk},
+        {kEqualAngle, {40, 999, 40}, kWall}, {kEqualAngle, {40, 0, 39}, kOk}, // HEN2 is HEN1
         {kUnequalAngleLying, {5, 50, 5}, kWall},
         {kUnequalAngleUpright, {200, 10, 9}, kOk}, // no check compares B with H
-        {kLightChannelUpright, {40, 100, 40}, kWall},
-        {kLightChannelUpright, {60, 100, 50}, kWall},
+        {kLightChannelUpright, {40, 100, 40}, kWall}, {kLightChannelUpright, {60, 100, 50}, kWall},
         {kLightChannelUpright, {60, 100, 49}, kOk},
-        {kLightChannelLying, {100, 40, 40}, kWall},
-        {kLightChannelLying, {100, 60, 50}, kWall},
+        {kLightChannelLying, {100, 40, 40}, kWall}, {kLightChannelLying, {100, 60, 50}, kWall},
         {kLightChannelLying, {100, 60, 49}, kOk},
-        {kTeeUpright, {100, 50, 50, 6}, kWall},
-        {kTeeUpright, {100, 50, 8, 100}, kWall},
+        {kTeeUpright, {100, 50, 50, 6}, kWall}, {kTeeUpright, {100, 50, 8, 100}, kWall},
         {kTeeLying, {100, 50, 8, 99}, kOk},
-        {kUnequalI, {60, 100, 200, 100, 6, 100}, kWall},
-        {kUnequalI, {60, 100, 200, 10, 60, 12}, kWall},
+        {kUnequalI, {60, 100, 200, 100, 6, 100}, kWall}, // a + b reach H
+        {kUnequalI, {60, 100, 200, 10, 60, 12}, kWall}, // t reaches A, then B
         {kUnequalI, {100, 60, 200, 10, 60, 12}, kWall},
         {kUnequalI, {60, 100, 200, 99, 6, 100}, kOk},
-        // Every used dimension must be positive on its own: two negatives make no section.
-        {kRoundPipe, {-50, -3}, kSilent},
-        {kTeeUpright, {100, 50, 8, 0}, kSilent},
-        {kUnequalI, {60, 100, 200, -8, 6, -12}, kSilent},
+        {kRoundPipe, {-50, -3}, kSilent}, {kUnequalI, {60, 100, 200, -8, 6, -12}, kSilent},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.code) + " expecting '" + c.message + "'");
@@ -340,33 +304,7 @@ TEST(SectionChecks, TheCalculatorComputesTheShapesTheSizeScreenSendsIt) {
     }
 }
 
-TEST(SectionLayout, PicturesFieldsAndCaptions) {
-    const struct {
-        int code;
-        const char* picture;
-        const char* fields; // HEN number and caption of each visible field
-    } cases[] = {
-        {kRoundPipe, "Image丸パイプinp", "1 直径φ(mm)|2 厚みｔ(mm)|"},
-        {kSquareTube, "Image角パイプinp", "1 幅・高 (mm)|2 厚みｔ(mm)|"},
-        {kEqualAngle, "ImageL等辺inp", "1 幅 ・ 高 (mm)|3 厚みｔ(mm)|"},
-        {kUnequalAngleLying, "ImageL等辺inp", "1 幅 (mm)|2 高 (mm)|3 厚み ｔ(mm)|"},
-        {kUnequalI, "ImageHa縦inp",
-         "1 幅Ａ (mm)|2 幅Ｂ (mm)|3 高 (mm)|4 厚み ａ(mm)|5 厚み ｔ(mm)|6 厚み ｂ(mm)|"},
-    };
-    for (const auto& c : cases) {
-        const auto layout = section::shapeLayout(c.code);
-        ASSERT_TRUE(layout) << c.code;
-        std::string fields;
-        for (const auto& f : layout->fields)
-            fields += std::to_string(f.hen) + " " + std::string(f.caption) + "|";
-        EXPECT_EQ(layout->picture, c.picture);
-        EXPECT_EQ(fields, c.fields);
-    }
-}
-
-// The sketch in twips: the expected rectangles are worked out by hand from
-// k = round(1815 / governing dimension).
-
+// The sketch in twips, worked by hand from k = round(1815 / governing dimension).
 TEST(SectionSketch, EveryKindOfShapeIsPaintedAndOutlinedPartByPart) {
     const struct {
         int code;
@@ -374,36 +312,29 @@ TEST(SectionSketch, EveryKindOfShapeIsPaintedAndOutlinedPartByPart) {
         std::vector<Rect> parts;       // dark blue, outlined by Kaku1, 2, 3 (En1) in that order
         std::optional<Rect> hole = {}; // yellow, outlined in yellow by Kaku2 (En2)
     } cases[] = {
+        // clang-format off
         // k = 1815 / 60.5 = 30; wall 3.2 × 30 = 96; hole 1815 − 192 = 1623 from 720 + 96.
         {kRoundPipe, {60.5, 3.2}, {kFrame}, Rect{816, 4656, 1623, 1623}},
         {kRoundBar, {1e-9}, {kFrame}}, // solid bars have no scale: any size fills the frame
-        {kSquareBar, {1e9}, {kFrame}},
         // Square tube 100 × 4.5: k = 18, wall 81.
         {kSquareTube, {100, 4.5}, {kFrame}, Rect{801, 4641, 1653, 1653}},
         // Upright tube 50 × 100 × 5: k = round(18.15) = 18; width 900 centred: 720 + 457.
         {kRectTubeUpright, {50, 100, 5}, {{1177, 4560, 900, 1815}}, Rect{1267, 4650, 720, 1635}},
-        // H = 1000 governs, k = round(1.815) = 2: B = 999 would be 1998 wide, kept to the kFrame.
+        // H = 1000 governs, k = round(1.815) = 2: B = 999 would be 1998 wide, kept to the frame.
         {kRectTubeUpright, {999, 1000, 10}, {kFrame}, Rect{740, 4580, 1775, 1775}},
-        // Lying flat bar 100 × 30: height 540 centred: 4560 + 637.
-        {kFlatBarLying, {100, 30}, {{720, 5197, 1815, 540}}},
         // Angle 50 × 100 × 10: k = 18; legs 1815 high, 900 wide, 180 thick from the corner.
         {kUnequalAngleUpright, {50, 100, 10}, {{720, 4560, 180, 1815}, {720, 6195, 900, 180}}},
         // Channel 40 × 100 × 5, web at the left: width 720 centred at 720 + 547; walls 90.
-        {kLightChannelUpright,
-         {40, 100, 5},
+        {kLightChannelUpright, {40, 100, 5},
          {{1267, 4650, 90, 1635}, {1267, 4560, 720, 90}, {1267, 6285, 720, 90}}},
-        // Channel 100 × 40 × 5, web on top: height 720 centred at 4560 + 547.
-        {kLightChannelLying,
-         {100, 40, 5},
-         {{720, 5107, 1815, 90}, {720, 5197, 90, 630}, {2445, 5197, 90, 630}}},
         // T 100 × 50, flange 10 (180), web 6 (108) centred at 720 + 853.
         {kTeeUpright, {100, 50, 10, 6}, {{720, 4560, 1815, 180}, {1573, 4740, 108, 720}}},
         // T lying 100 × 50, flange a = 10 (180) at the left, stem t = 6 (108) centred in 900.
         {kTeeLying, {100, 50, 6, 10}, {{720, 5017, 180, 900}, {900, 5413, 1635, 108}}},
         // I: H = 200 governs, k = round(9.075) = 9; flanges 540 × 90 and 900 × 108, web 54.
-        {kUnequalI,
-         {60, 100, 200, 10, 6, 12},
+        {kUnequalI, {60, 100, 200, 10, 6, 12},
          {{1357, 4560, 540, 90}, {1600, 4650, 54, 1617}, {1177, 6267, 900, 108}}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
@@ -424,12 +355,10 @@ TEST(SectionSketch, EveryKindOfShapeIsPaintedAndOutlinedPartByPart) {
         const auto s = section::danmenZu(c.code, c.hen);
         ASSERT_TRUE(s);
         EXPECT_EQ(s->fills, fills);
-        for (std::size_t n = 0; n < outlines.size(); ++n) {
-            EXPECT_EQ(s->outlines[n].visible, outlines[n].has_value()) << n;
-            if (outlines[n]) {
-                EXPECT_EQ(s->outlines[n], *outlines[n]) << n;
-            }
-        }
+        for (std::size_t n = 0; n < outlines.size(); ++n)
+            EXPECT_EQ(s->outlines[n].visible ? std::optional(s->outlines[n]) : std::nullopt,
+                      outlines[n])
+                << n;
     }
 }
 
