@@ -1,7 +1,7 @@
-// The wizard's roads, back steps, restart and the rules by which the program ends.
+// The wizard's rules that the walks do not show: where "前に戻る" leads and what it keeps, what
+// "最初から" unloads and keeps, and that "おわり", "閉じる" and the close box end the program.
 #include "fakes.hpp"
 
-#include "app/colors.hpp"
 #include "ui/beam_type_screen.hpp"
 #include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
@@ -19,70 +19,42 @@ protected:
     void SetUp() override { screen<FormOpen>().show(); }
     template <class S> S& screen() { return run.registry.screen<S>(); }
     template <class S> QWidget* ctl(const char* name) {
-        return screen<S>().template control<QWidget>(QString::fromUtf8(name));
+        return screen<S>().template control<QWidget>(name);
     }
     ProgramRun run;
 };
 
-TEST_F(WizardFlow, TheBeamRoadRunsFromTheOpeningScreenToTheMaterialScreen) {
-    EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
-    click(ctl<FormOpen>("ImageHari"));
-    EXPECT_EQ(screen<FormOpen>().FlgOpen, Road::BeamCalculation);
-    EXPECT_EQ(visibleWindows(), QStringList{"Form梁形式1"});
-
-    doubleClick(ctl<Form梁形式1>("Image片持1"));
-    EXPECT_EQ(visibleWindows(), QStringList{"Form片持0"});
-    doubleClick(ctl<Form片持0>("Image片持集中"));
-    EXPECT_EQ(visibleWindows(), QStringList{"Form断面選択"});
-    EXPECT_EQ(screen<Form片持0>().haritype, LoadCase::TipPoint);
-    // Earlier screens are hidden, not unloaded: later screens read their values.
-    EXPECT_TRUE(screen<Form梁形式1>().isLoaded());
-    EXPECT_TRUE(screen<Form片持0>().isLoaded());
-    EXPECT_EQ(run.counters.ends, 0);
-}
-
-TEST_F(WizardFlow, TheOpeningScreensLabelsActAsItsPictures) {
+// The captions under the opening pictures act as the pictures. The section road goes back to
+// the opening screen even with a beam type left by an earlier pass; the opening screen keeps
+// its hourglass while hidden, until it is shown again or the mouse moves over it.
+TEST_F(WizardFlow, TheOpeningScreenAndBackFromTheSectionRoad) {
     click(ctl<FormOpen>("Label2"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form梁形式1"});
     click(ctl<Form梁形式1>("Commandmae"));
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
 
+    screen<Form梁形式1>().hari = BeamType::SimplySupported;
     click(ctl<FormOpen>("Label3"));
-    EXPECT_EQ(screen<FormOpen>().FlgOpen, Road::SectionProperties);
     EXPECT_EQ(visibleWindows(), QStringList{"Form断面選択"});
-}
-
-TEST_F(WizardFlow, TheSectionRoadGoesBackToTheOpeningScreenWhateverTheBeamType) {
-    screen<Form梁形式1>().hari = BeamType::SimplySupported; // left by an earlier pass
-    click(ctl<FormOpen>("ImageZI"));
-    // The hourglass stays on the opening screen while it is hidden.
     EXPECT_EQ(screen<FormOpen>().mousePointer(), app::MousePointer::Hourglass);
     EXPECT_EQ(screen<Form断面選択>().mousePointer(), app::MousePointer::Default);
-    EXPECT_EQ(screen<Form断面選択>().FlgFormdanmen, 1);
-
     click(ctl<Form断面選択>("Commandmae"));
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
     EXPECT_EQ(screen<FormOpen>().mousePointer(), app::MousePointer::Default);
     EXPECT_FALSE(screen<Form断面選択>().isLoaded());
-    EXPECT_FALSE(run.registry.existing<Form両端0>()); // no load-case screen was touched
-    EXPECT_EQ(run.counters.ends, 0);
-}
 
-TEST_F(WizardFlow, MovingTheMouseOverTheOpeningScreenClearsTheHourglass) {
     screen<FormOpen>().setMousePointer(app::MousePointer::Hourglass);
-    QTest::mouseMove(ctl<FormOpen>("ImageZI"), {20, 20});
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(ctl<FormOpen>("ImageZI"), &move);
     EXPECT_EQ(screen<FormOpen>().mousePointer(), app::MousePointer::Default);
+    EXPECT_EQ(run.counters.ends, 0);
 }
 
+// Back from the material screen shows the load-case screen of the beam type, its choice and
+// prompt kept and its hourglass gone, and unloads the material screen.
 TEST_F(WizardFlow, BackFromTheMaterialScreenShowsTheLoadCaseScreenOfTheBeamType) {
-    const struct {
-        const char* structure;
-        const char* loadPicture;
-        const char* expected;
-    } roads[] = {
+    const char* const roads[][3] = {
         {"Image片持1", "Image片持分布", "Form片持0"},
         {"Img垂直", "Image垂直集中", "FormSuiCho"},
         {"Image両端支持", "Image両端支持任意", "Form両端0"},
@@ -90,129 +62,85 @@ TEST_F(WizardFlow, BackFromTheMaterialScreenShowsTheLoadCaseScreenOfTheBeamType)
         {"Imageピン固", "Imageピン固中央", "FormPinKo"},
     };
     click(ctl<FormOpen>("ImageHari"));
-    for (const auto& r : roads) {
-        SCOPED_TRACE(r.expected);
-        doubleClick(ctl<Form梁形式1>(r.structure));
-        EXPECT_EQ(visibleWindows(), QStringList{QString::fromUtf8(r.expected)});
-        LoadCaseScreen* loadCase = loadCaseScreen(run.registry, screen<Form梁形式1>().hari);
-        ASSERT_NE(loadCase, nullptr);
-        EXPECT_EQ(loadCase->loadedFlag(), 1);
-        doubleClick(loadCase->control<QWidget>(QString::fromUtf8(r.loadPicture)));
-        EXPECT_EQ(visibleWindows(), QStringList{"Form断面選択"});
-        EXPECT_EQ(loadCase->mousePointer(), app::MousePointer::Hourglass);
-
+    for (const auto& [structure, picture, expected] : roads) {
+        SCOPED_TRACE(expected);
+        doubleClick(ctl<Form梁形式1>(structure));
+        LoadCaseScreen* cases = loadCaseScreen(run.registry, screen<Form梁形式1>().hari);
+        ASSERT_NE(cases, nullptr);
+        doubleClick(cases->control<QWidget>(picture));
+        ASSERT_EQ(visibleWindows(), QStringList{"Form断面選択"});
+        const auto chosen = cases->haritype;
+        const QString prompt = cases->control<Label>("Label2")->caption();
         click(ctl<Form断面選択>("Commandmae"));
-        EXPECT_EQ(visibleWindows(), QStringList{QString::fromUtf8(r.expected)});
-        // Form_Load_Call: prompt colour reset and the hourglass gone, the choice kept.
-        EXPECT_EQ(loadCase->mousePointer(), app::MousePointer::Default);
-        auto* label = loadCase->control<Label>("Label2");
-        EXPECT_EQ(label->backColor(), app::systemColor(app::SystemColor::Desktop));
-        EXPECT_TRUE(label->isVisible());
+        EXPECT_EQ(visibleWindows(), QStringList{expected});
+        EXPECT_EQ(cases->haritype, chosen);
+        EXPECT_EQ(cases->control<Label>("Label2")->caption(), prompt);
+        EXPECT_TRUE(cases->control<Label>("Label2")->isVisible());
+        EXPECT_EQ(cases->mousePointer(), app::MousePointer::Default);
         EXPECT_FALSE(screen<Form断面選択>().isLoaded());
-
-        click(loadCase->control<QWidget>("Commandmae"));
+        click(cases->control<QWidget>("Commandmae"));
         EXPECT_EQ(visibleWindows(), QStringList{"Form梁形式1"});
     }
     EXPECT_EQ(run.counters.ends, 0);
 }
 
-TEST_F(WizardFlow, TheCloseBoxOfEveryScreenEndsTheProgram) {
-    closeBox(&screen<FormOpen>().window());
-    EXPECT_EQ(run.counters.ends, 1);
-    EXPECT_TRUE(run.registry.hasEnded());
-    // Once ended, nothing more is shown.
-    screen<Form梁形式1>().show();
-    EXPECT_FALSE(screen<Form梁形式1>().isLoaded());
-}
-
-TEST(WizardExit, TheCloseBoxOfALaterScreenEndsTheProgramToo) {
-    const char* paths[][3] = {
-        {"ImageHari", nullptr, "Form梁形式1"},
-        {"ImageHari", "Image片持1", "Form片持0"},
-        {"ImageHari", "Imageピン固", "FormPinKo"},
-        {"ImageZI", nullptr, "Form断面選択"},
-    };
-    for (const auto& p : paths) {
-        SCOPED_TRACE(p[2]);
-        ProgramRun fresh;
-        fresh.registry.screen<FormOpen>().show();
-        click(fresh.registry.screen<FormOpen>().control<QWidget>(p[0]));
-        if (p[1])
-            doubleClick(
-                fresh.registry.screen<Form梁形式1>().control<QWidget>(QString::fromUtf8(p[1])));
-        ASSERT_EQ(visibleWindows(), QStringList{QString::fromUtf8(p[2])});
-        QWidget* window = QApplication::activeWindow();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible()) window = w;
-        closeBox(window);
-        EXPECT_EQ(fresh.counters.ends, 1);
-    }
-}
-
-TEST(WizardExit, EveryEndButtonEndsTheProgram) {
-    ProgramRun run;
-    run.registry.screen<FormOpen>().show();
-    click(run.registry.screen<FormOpen>().control<QWidget>("CmdExit"));
-    EXPECT_EQ(run.counters.ends, 1);
-
-    ProgramRun second;
-    second.registry.screen<Form梁形式1>().show();
-    click(second.registry.screen<Form梁形式1>().control<QWidget>("Commandend"));
-    EXPECT_EQ(second.counters.ends, 1);
-
-    ProgramRun third;
-    third.registry.screen<FormSuiCho>().show();
-    click(third.registry.screen<FormSuiCho>().control<QWidget>("Commandend"));
-    EXPECT_EQ(third.counters.ends, 1);
-
-    ProgramRun fourth;
-    fourth.registry.screen<Form断面選択>().show();
-    click(fourth.registry.screen<Form断面選択>().control<QWidget>("Commandend"));
-    EXPECT_EQ(fourth.counters.ends, 1);
-}
-
+// "最初から" unloads every later screen without ending the program; their variables remain.
 TEST_F(WizardFlow, RestartUnloadsTheWizardWithoutEndingAndKeepsTheVariables) {
     click(ctl<FormOpen>("ImageHari"));
-    click(ctl<Form梁形式1>("Image両端固定"));
-    click(ctl<Form梁形式1>("Commandtugi"));
+    doubleClick(ctl<Form梁形式1>("Image両端固定"));
     doubleClick(ctl<Form両端1>("Image両端固定分布"));
     ASSERT_EQ(visibleWindows(), QStringList{"Form断面選択"});
-
     screen<Form入力計算>().restart();
-    EXPECT_EQ(run.counters.ends, 0);
-    EXPECT_EQ(screen<Form入力計算>().FlgSaisho, 0);
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
+    EXPECT_EQ(run.counters.ends, 0);
     EXPECT_FALSE(screen<Form梁形式1>().isLoaded());
     EXPECT_FALSE(screen<Form両端1>().isLoaded());
     EXPECT_FALSE(screen<Form断面選択>().isLoaded());
-    // Variables outlive the unload.
     EXPECT_EQ(screen<Form梁形式1>().hari, BeamType::FixedBothEnds);
     EXPECT_EQ(screen<Form両端1>().haritype, LoadCase::Uniform);
 
-    // The next pass starts with the frame out of sight but the previous choice still set.
+    // The section road still goes back to the opening screen.
+    click(ctl<FormOpen>("ImageZI"));
+    click(ctl<Form断面選択>("Commandmae"));
+    EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
+    // The next pass: the frame out of sight, the previous choices still set.
     click(ctl<FormOpen>("ImageHari"));
     EXPECT_EQ(app::twips(ctl<Form梁形式1>("枠line")).left(), -3000);
     EXPECT_FALSE(ctl<Form梁形式1>("Label2")->isVisible());
     click(ctl<Form梁形式1>("Commandtugi"));
-    EXPECT_EQ(visibleWindows(), QStringList{"Form両端1"});
     click(ctl<Form両端1>("Commandtugi"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form断面選択"});
-
-    // After the restart, the close box ends the program again.
+    // And the close box ends the program again.
     closeBox(&screen<Form断面選択>().window());
     EXPECT_EQ(run.counters.ends, 1);
 }
 
-TEST_F(WizardFlow, AfterARestartTheSectionRoadStillGoesBackToTheOpeningScreen) {
-    click(ctl<FormOpen>("ImageHari"));
-    doubleClick(ctl<Form梁形式1>("Image両端支持"));
-    doubleClick(ctl<Form両端0>("Image両端支持中央"));
-    screen<Form入力計算>().restart();
+// In a fresh program run each time: the screen shown, then its end button or its close box.
+template <class S> void endsTheProgram(const char* endButton) {
+    for (const bool byButton : {true, false}) {
+        ProgramRun run;
+        S& s = run.registry.screen<S>();
+        s.show();
+        SCOPED_TRACE(s.window().objectName().toStdString() + (byButton ? " end" : " close box"));
+        if (byButton)
+            click(s.template control<QWidget>(endButton));
+        else
+            closeBox(&s.window());
+        EXPECT_EQ(run.counters.ends, 1);
+        EXPECT_TRUE(run.registry.hasEnded());
+    }
+}
 
-    click(ctl<FormOpen>("ImageZI"));
-    click(ctl<Form断面選択>("Commandmae"));
-    EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
-    EXPECT_EQ(run.counters.ends, 0);
+TEST(WizardExit, EveryEndButtonAndCloseBoxEndsTheProgram) {
+    endsTheProgram<FormOpen>("CmdExit");
+    endsTheProgram<Form梁形式1>("Commandend");
+    endsTheProgram<FormSuiCho>("Commandend");
+    endsTheProgram<Form入力計算>("Commandend");
+    ProgramRun run; // once ended, nothing more is shown
+    run.registry.screen<FormOpen>().show();
+    closeBox(&run.registry.screen<FormOpen>().window());
+    run.registry.screen<Form梁形式1>().show();
+    EXPECT_FALSE(run.registry.screen<Form梁形式1>().isLoaded());
 }
 
 } // namespace
