@@ -117,20 +117,17 @@ TEST(ChoiceScreens, AClickFramesAndNamesAChoiceAndADoubleClickGoesOn) {
     }
 }
 
-TEST(BeamTypeScreen, NextWithoutAChoiceGoesOnAsACantilever) {
+// "次に進む" with no choice: the beam types go on as a cantilever; a load-case screen beeps and
+// asks in red.
+TEST(ChoiceScreens, NextWithoutAChoice) {
     ProgramRun run;
-    Form梁形式1& s = run.registry.screen<Form梁形式1>();
-    s.show();
-    click(s.control<QWidget>("Commandtugi"));
-    EXPECT_EQ(s.hari, BeamType::Cantilever);
+    Form梁形式1& types = run.registry.screen<Form梁形式1>();
+    types.show();
+    click(types.control<QWidget>("Commandtugi"));
+    EXPECT_EQ(types.hari, BeamType::Cantilever);
     EXPECT_EQ(visibleWindows(), QStringList{"Form片持0"});
     EXPECT_EQ(run.counters.beeps, 0);
-}
-
-TEST(LoadCaseScreens, NextWithoutAChoiceBeepsAndAsksInRed) {
-    ProgramRun run;
     Form片持0& s = run.registry.screen<Form片持0>();
-    s.show();
     click(s.control<QWidget>("Commandtugi"));
     EXPECT_EQ(run.counters.beeps, 1);
     EXPECT_EQ(visibleWindows(), QStringList{"Form片持0"});

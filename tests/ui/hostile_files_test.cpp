@@ -192,10 +192,9 @@ TEST_F(HostileFiles, EachVisitReadsWhatTheFileHoldsThen) {
     put(file, noise);
     typedIn("binary", kNoList);
 
-    // A byte that is no Shift_JIS shows as one replacement character, the rest as written:
-    // 亜 is 889F, φ is 83D3; 81, 9F, E0 and FC start a pair, so alone at the end of a value or
-    // before a blank they are bad; 80, A0 and FD-FF start nothing. The second row's mass comes
-    // from the number its area begins with, 25.6: 20.096 -> 20.10 kg/m, 196.9408 -> 196.94 N/m.
+    // A byte that is no Shift_JIS (a lone 81, 9F, E0 or FC lead byte; 80, A0, FD-FF) shows as
+    // one replacement character; 亜 is 889F, φ 83D3. The second row's mass comes from the number
+    // its area begins with, 25.6: 20.096 -> 20.10 kg/m, 196.9408 -> 196.94 N/m.
     put(file, kH100 +
                   "\r\n2,\"\x9F\",1,2,3,4,5\xE0\r\n9,\"H-\x81\",20,25.6\x81,1000,100,6.2\x9F\r\n"
                   "9,\"\x83\xD3\xFC\",1,2,3,4,5\xFC\n9,\"\x80\xA0\xFD\xFE\xFF\",1,2,3,4,5\r\n"

@@ -100,11 +100,6 @@ std::vector<Shape> shapes() {
 
 class SectionWalk : public SectionCalculatorTest {
 protected:
-    void open(const char* picture, bool beamRoad = false) {
-        SectionCalculatorTest::open(
-            picture, beamRoad ? std::optional<BeamCase>({"Image両端支持", "Image両端支持中央"})
-                              : std::nullopt);
-    }
     void back() {
         click(ctl("Commandmae"));
         click(run.registry.screen<Form材サイズ選択>().control<QWidget>("Commandmae"));
@@ -202,7 +197,7 @@ TEST_F(SectionWalk, EachFailedCheckBeepsAndKeepsTheResults) {
 // the dimensions.
 TEST_F(SectionWalk, TheComputedSectionCarriesTheBeam) {
     const Shape unequalI = shapes()[4];
-    open(unequalI.picture, true);
+    open(unequalI.picture, BeamCase{"Image両端支持", "Image両端支持中央"});
     enter(unequalI);
     const QStringList shownHere = results();
     EXPECT_EQ(shownHere, expected(unequalI.outline).mid(0, 5));
