@@ -80,7 +80,8 @@ const Walk kWalks[] = {
      "250 25.0 38 3.8 288 28.8 0.42 0.06 0.49 18.3 % 1/4108 ○"},
 };
 
-// Each road after the first follows a restart by "最初から", and starts empty.
+// Each road after the first follows a restart by "最初から", and starts empty. An L1 pasted at
+// once (typed, "250" would be computed first) beyond the span is named.
 TEST(CalcWalk, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -134,6 +135,17 @@ TEST(CalcWalk, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         EXPECT_EQ(shown.join(' '), QString("2000. 1000 153.9 1153.9 ") + w.results);
         EXPECT_TRUE(ctl("ShapeHan1")->isVisible());
         EXPECT_FALSE(ctl("Labelinphantei")->isVisible());
+        if (w.withL1) { // L1 beyond the span, pasted at once: named, no verdict, results kept
+            box("TextHEN3")->setText("2500");
+            EXPECT_TRUE(ctl("Labelinphantei")->isVisible());
+            EXPECT_EQ(caption("Labelinphantei") + caption("Label判定"), " L1 が大きすぎます。");
+            for (const char* gone : {"Label丸", "ShapeHan1", "LineH1"})
+                EXPECT_FALSE(ctl(gone)->isVisible()) << gone;
+            EXPECT_EQ(box("Textkajumo")->text(), QString(w.results).section(' ', 0, 0));
+            typeInto(box("TextHEN3"), "500");
+            EXPECT_FALSE(ctl("Labelinphantei")->isVisible());
+            EXPECT_TRUE(ctl("ShapeHan1")->isVisible());
+        }
         click(ctl("CmdTop"));
         EXPECT_EQ(run.counters.ends, 0);
     }

@@ -4,7 +4,6 @@
 #include "fakes.hpp"
 
 #include <QFontMetrics>
-#include <sstream>
 #include <tuple>
 
 #include "ui/controls.hpp"
@@ -31,9 +30,8 @@ struct Host {
     }
     // Clicks the keys named, separated by blanks.
     void keys(const char* names) {
-        std::istringstream in(names);
-        for (std::string name; in >> name;)
-            click(window.findChild<QWidget*>(QString::fromStdString(name)));
+        for (const QString& name : QString(names).split(' '))
+            click(window.findChild<QWidget*>(name));
     }
     QString readout() { return keypad->readout()->caption(); }
 
