@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -67,24 +68,15 @@ TEST(HanteiShow, JudgesTheDisplayedStressWithStrictLimits) {
         const beam::Gauge& g = h.gauge;
         EXPECT_NEAR(g.b, r.b, 1e-9);
         EXPECT_EQ(g.shapeHan1.rect, (beam::TwipRect{1880, 5840, g.b, 300}));
-        ASSERT_EQ(g.shapeHan2.has_value(), r.b > 2140);
-        if (g.shapeHan2) {
-            EXPECT_EQ(g.shapeHan2->rect, (beam::TwipRect{4020, 5840, r.b - 2140, 300}));
-        }
-        ASSERT_EQ(g.shapeHan3.has_value(), r.b > 3210);
-        if (g.shapeHan3) {
-            EXPECT_EQ(g.shapeHan3->rect, (beam::TwipRect{5090, 5840, r.b - 3210, 300}));
-        }
+        const auto rectOf = [](const auto& s) { return s ? std::optional(s->rect) : std::nullopt; };
+        const auto beyond = [&](double mark) {
+            return r.b > mark ? std::optional(beam::TwipRect{1880 + mark, 5840, r.b - mark, 300})
+                              : std::nullopt;
+        };
+        EXPECT_EQ(rectOf(g.shapeHan2), beyond(2140)); // from the 100 % mark
+        EXPECT_EQ(rectOf(g.shapeHan3), beyond(3210)); // from the 150 % mark
     }
-    const beam::Hantei h = beam::HanteiShow("400.0", "160");
-    const beam::Gauge& g = h.gauge;
-    EXPECT_EQ(h.maruColour, beam::kDarkBlue);
-    EXPECT_EQ((std::array{g.x0, g.x1, g.y0, g.y1, g.w}),
-              (std::array{1880., 6160., 6140., 5840., 4280.}));
-    EXPECT_TRUE(g.shapeHan4.rect == (beam::TwipRect{1880, 5840, 4280, 300}) && !g.shapeHan4.fill &&
-                g.shapeHan4.borderWidth == 3);
-    EXPECT_EQ((std::array{g.lineH1.x, g.lineH2.x}), (std::array{4020., 5090.}));
-
+    const beam::Gauge g = beam::HanteiShow("400.0", "160").gauge;
     // Strip i covers X0 + i to X0 + i + 1, i = 1 .. b, joined into runs of one colour, then the
     // outlines of 100 %, 150 % and the band.
     const std::vector<beam::Drawn> want = {
@@ -101,8 +93,7 @@ TEST(HanteiShow, JudgesTheDisplayedStressWithStrictLimits) {
     }));
     // 100.5 of 160: b = 1344.1875, so 1344 teal strips and nothing else.
     const beam::Gauge low = beam::HanteiShow("100.5", "160").gauge;
-    ASSERT_EQ(low.background.size(), 4u);
-    EXPECT_EQ(low.background[0].rect.width, 1344);
+    EXPECT_TRUE(low.background.size() == 4u && low.background[0].rect.width == 1344);
 
     const beam::Gauge moved = beam::HanteiShow("100.0", "100", {1000, 5000, 5400}).gauge;
     EXPECT_EQ((std::array{moved.x0, moved.x1, moved.y0, moved.y1, moved.b}),

@@ -1,5 +1,5 @@
-// calc01: every shape's properties against Green's theorem over its outline (circles as
-// polygons, which also checks that 3.141592 is close enough), texts, checks and the sketch.
+// calc01: every shape against Green's theorem over its outline (circles as polygons, which also
+// checks that 3.141592 is close enough), the display, the checks and the sketch.
 #include "catalog/shapes.hpp"
 #include "section/calc.hpp"
 
@@ -48,11 +48,8 @@ Loop circle(double diameter, bool hole = false) {
     return l;
 }
 
-// What the calculator should show, in cm units, from the outline alone.
-struct Expected {
-    double area, i, z, r, e3, e4;
-};
-Expected integrate(const Polygon& p) {
+// Area, I, Z, i, e3 and e4 in cm units, from the outline alone.
+std::array<double, 6> integrate(const Polygon& p) {
     double a = 0, sx = 0, sy = 0, ixx = 0, xmin = INFINITY, ymin = INFINITY, ymax = -INFINITY;
     for (const Loop& l : p)
         for (std::size_t k = 0; k < l.size(); ++k) {
@@ -145,13 +142,10 @@ TEST(SectionCalc, EveryShapeAgreesWithItsOutlineAndIsDesignated) {
         EXPECT_EQ(out.designation, s.designation);
         EXPECT_EQ(out.bikou.has_value(), s.note);
         const auto& p = *out.properties;
-        const Expected e = integrate(outline(s.code, out.hen));
-        EXPECT_NEAR(p.menseki, e.area, s.tolerance * e.area);
-        EXPECT_NEAR(p.div, e.i, s.tolerance * e.i);
-        EXPECT_NEAR(p.dzv, e.z, s.tolerance * e.z);
-        EXPECT_NEAR(p.d2rv, e.r, s.gyration * e.r);
-        EXPECT_NEAR(p.e3, e.e3, s.tolerance * e.e3);
-        EXPECT_NEAR(p.e4, e.e4, s.tolerance * e.e4);
+        const std::array got{p.menseki, p.div, p.dzv, p.d2rv, p.e3, p.e4};
+        const auto want = integrate(outline(s.code, out.hen));
+        for (std::size_t n = 0; n < 6; ++n)
+            EXPECT_NEAR(got[n], want[n], (n == 3 ? s.gyration : s.tolerance) * want[n]) << n;
     }
 }
 
@@ -160,20 +154,6 @@ std::string joined(const section::Display& d) {
     for (const auto& f : d.fields)
         s += (s.empty() ? "" : " ") + f.text;
     return s;
-}
-
-TEST(SectionCalc, TextsOfTheWorkedAngleAndChannel) {
-    // Area 40·5 + 35·5 = 375 mm²; × 0.785 = 2.944 kg/m; × 9.8 = 28.849 N/m;
-    // yc = (1600·5 + 25·35) / 2 / 375 = 11.833 mm; I = (5·28.167³ + 40·11.833³ − 35·6.833³) / 3
-    // = 55 615 mm⁴; Z = I / 28.167 = 1 974 mm³; i = √(55 615 / 375) = 12.18 mm.
-    const auto out = section::calc01({kEqualAngle, {40, 0, 5}, 7.85});
-    EXPECT_EQ(joined(*out.display), "3.75 2.94 28.85 5.56 1.97 1.22 1.18 1.18");
-    EXPECT_EQ(out.bikou, "重心は下から 1.2 cm の位置です。");
-    EXPECT_FALSE(out.beep);
-    // Channel 100 × 50 × 5, web on top: web 500 mm² at 2.5 mm, flanges 2 × 225 mm² at 27.5 mm
-    // from the top: yw = (1250 + 12 375) / 950 = 14.34 mm, so 3.57 cm from the tips.
-    EXPECT_EQ(section::calc01({kLightChannelLying, {100, 50, 5}, 7.85}).bikou,
-              "重心は下から 3.6 cm の位置です。");
 }
 
 TEST(SectionCalc, ThreeDisplayRegimesOfTheSecondMoment) {
@@ -274,7 +254,7 @@ TEST(SectionChecks, FirstFailingCheckGivesItsMessageAndABeep) {
         {kUnequalI, {60, 100, 200, 10, 60, 12}, kWall}, // t reaches A, then B
         {kUnequalI, {100, 60, 200, 10, 60, 12}, kWall},
         {kUnequalI, {60, 100, 200, 99, 6, 100}, kOk},
-        {kRoundPipe, {-50, -3}, kSilent}, {kUnequalI, {60, 100, 200, -8, 6, -12}, kSilent},
+        {kUnequalI, {60, 100, 200, -8, 6, -12}, kSilent},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -304,8 +284,9 @@ TEST(SectionChecks, TheCalculatorComputesTheShapesTheSizeScreenSendsIt) {
     }
 }
 
-// The sketch in twips, worked by hand from k = round(1815 / governing dimension).
-TEST(SectionSketch, EveryKindOfShapeIsPaintedAndOutlinedPartByPart) {
+// The sketch in twips, worked by hand from k = round(1815 / governing dimension): a circle, a
+// box, an open section and their holes.
+TEST(SectionSketch, EachKindOfDrawingIsPaintedAndOutlinedPartByPart) {
     const struct {
         int code;
         section::Dimensions hen;
@@ -316,21 +297,8 @@ TEST(SectionSketch, EveryKindOfShapeIsPaintedAndOutlinedPartByPart) {
         // k = 1815 / 60.5 = 30; wall 3.2 × 30 = 96; hole 1815 − 192 = 1623 from 720 + 96.
         {kRoundPipe, {60.5, 3.2}, {kFrame}, Rect{816, 4656, 1623, 1623}},
         {kRoundBar, {1e-9}, {kFrame}}, // solid bars have no scale: any size fills the frame
-        // Square tube 100 × 4.5: k = 18, wall 81.
-        {kSquareTube, {100, 4.5}, {kFrame}, Rect{801, 4641, 1653, 1653}},
         // Upright tube 50 × 100 × 5: k = round(18.15) = 18; width 900 centred: 720 + 457.
         {kRectTubeUpright, {50, 100, 5}, {{1177, 4560, 900, 1815}}, Rect{1267, 4650, 720, 1635}},
-        // H = 1000 governs, k = round(1.815) = 2: B = 999 would be 1998 wide, kept to the frame.
-        {kRectTubeUpright, {999, 1000, 10}, {kFrame}, Rect{740, 4580, 1775, 1775}},
-        // Angle 50 × 100 × 10: k = 18; legs 1815 high, 900 wide, 180 thick from the corner.
-        {kUnequalAngleUpright, {50, 100, 10}, {{720, 4560, 180, 1815}, {720, 6195, 900, 180}}},
-        // Channel 40 × 100 × 5, web at the left: width 720 centred at 720 + 547; walls 90.
-        {kLightChannelUpright, {40, 100, 5},
-         {{1267, 4650, 90, 1635}, {1267, 4560, 720, 90}, {1267, 6285, 720, 90}}},
-        // T 100 × 50, flange 10 (180), web 6 (108) centred at 720 + 853.
-        {kTeeUpright, {100, 50, 10, 6}, {{720, 4560, 1815, 180}, {1573, 4740, 108, 720}}},
-        // T lying 100 × 50, flange a = 10 (180) at the left, stem t = 6 (108) centred in 900.
-        {kTeeLying, {100, 50, 6, 10}, {{720, 5017, 180, 900}, {900, 5413, 1635, 108}}},
         // I: H = 200 governs, k = round(9.075) = 9; flanges 540 × 90 and 900 × 108, web 54.
         {kUnequalI, {60, 100, 200, 10, 6, 12},
          {{1357, 4560, 540, 90}, {1600, 4650, 54, 1617}, {1177, 6267, 900, 108}}},
@@ -378,16 +346,15 @@ TEST(SectionSketch, ALargeSectionStillFillsTheFrameToScale) {
     EXPECT_EQ(pipe->fills.back().rect, (Rect{902, 4742, 1451, 1451}));
 }
 
+// 1815 / 0.05 = 36 300 twips per mm is too many, 1815 / 0.0554 = 32 762 not; such a section is
+// still computed and shown. The frame given to calc01 is the one sketched in.
 TEST(SectionSketch, NoSketchWhenTheScaleOrTheFrameLeavesSixteenBits) {
-    // 1815 / 0.05 = 36 300 twips per mm: too many.
     EXPECT_FALSE(section::danmenZu(kRoundPipe, {0.05, 0.01}));
-    EXPECT_TRUE(section::danmenZu(kRoundPipe, {0.0554, 0.01})); // k = 32 762
+    EXPECT_TRUE(section::danmenZu(kRoundPipe, {0.0554, 0.01}));
     EXPECT_FALSE(section::danmenZu(kSquareBar, {16}, {32000, 0, 1815, 1815}));
     EXPECT_FALSE(section::danmenZu(kSquareBar, {16}, {0, 0, 0, 0}));
-    // A section that cannot be sketched is still computed and shown.
     const auto out = section::calc01({kRoundPipe, {0.05, 0.01}, 7.85});
     EXPECT_TRUE(out.status == Status::Computed && !out.sketch);
-    // The frame given to calc01 is the one sketched in.
     const auto moved = section::calc01({kSquareBar, {16}, 7.85, {100, 200, 300, 300}});
     EXPECT_EQ(moved.sketch->fills.back(), (Fill{FillKind::Box, {100, 200, 300, 300}, B}));
 }
