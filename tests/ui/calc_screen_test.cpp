@@ -1,35 +1,25 @@
 // What the user sees and does on Form入力計算, reached along the beam road with a size table the
-// test writes itself. Every expected figure is worked out by hand in the comments.
+// test writes itself; the fifteen roads' results are calc_walk_test's.
 #include "fakes.hpp"
 #include "pdf_reading.hpp"
+#include "roads.hpp"
 
-#include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QWindow>
 #include <fstream>
 
 #include "app/services.hpp"
-#include "ui/beam_type_screen.hpp"
 #include "ui/calc_screen.hpp"
-#include "ui/controls.hpp"
-#include "ui/form_open.hpp"
-#include "ui/load_case_screens.hpp"
-#include "ui/section_choice_screen.hpp"
-#include "ui/size_screen.hpp"
 
 using namespace testing_ui;
 using namespace ui;
 
 namespace {
 
-// SS400: allowable bending 157 N/mm2, E = 205 000 N/mm2. The first pipe, Z = 10 cm3,
-// I = 50 cm4 = 500 000 mm4, 7.85 kg/m, as a cantilever of L = 2000 mm:
-//   self weight 2000 mm * 7.85 kg/m * 9.8 / 1000 = 153.86 N -> "153.9"; its moment
-//   153.9 * 2 m / 2 = 153.9 N·m -> "154", stress 15.39 -> "15.4"; deflection
-//   153.86 * 2000^3 / (8 * 205000 * 500000) = 1.501 mm. A point load P at the end: M = P * 2 m.
+// SS400 (157 N/mm2, E = 205 000 N/mm2); the first pipe Z = 10 cm3, I = 50 cm4, 7.85 kg/m, the
+// second Z = 20 cm3. The cantilever of L = 2000 mm: self weight 153.9 N, its moment 154 N·m.
 class CalcScreen : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -38,18 +28,8 @@ protected:
             << "1,\"P-A\",7.85,10,50,10,2.24\r\n1,\"P-B\",7.85,10,100,20,3.16\r\n";
         run.registry.setDataFolders({folder.path().toStdString()});
     }
-    // Opening screen, structure, load case, SS400 and the pipe, then the first size.
     void road(const char* structure = "Image片持1", const char* loadCase = "Image片持集中") {
-        app::Registry& r = run.registry;
-        r.screen<FormOpen>().show();
-        click(r.screen<FormOpen>().control<QWidget>("ImageHari"));
-        doubleClick(r.screen<Form梁形式1>().control<QWidget>(structure));
-        LoadCaseScreen* cases = loadCaseScreen(r, r.screen<Form梁形式1>().hari);
-        ASSERT_NE(cases, nullptr);
-        doubleClick(cases->control<QWidget>(loadCase));
-        r.screen<Form断面選択>().control<QListWidget>("Listzaisitu")->setCurrentRow(0);
-        click(r.screen<Form断面選択>().control<QWidget>("Image丸パイプ"));
-        click(r.screen<Form断面選択>().control<QWidget>("Commandtugi"));
+        toSizeScreen(run, "Image丸パイプ", BeamCase{structure, loadCase});
         forward();
     }
     void forward(int row = 0) {
@@ -77,66 +57,51 @@ protected:
     }
     static constexpr const char* kSi =
         "Textkaju Textkajumo Textkajumage Textjiju Textjmo Textjmage Textkajut Textmot Textmaget";
-    static constexpr const char* kZeros = "0.0 0 0.0 0.0 0 0.0 0.0 0 0.0";
 
     QTemporaryDir folder;
     ProgramRun run;
 };
 
-// P = 1000 N: M = 2000 N·m, stress 200.0; with the self weight 2154 N·m and 215.4 N/mm2.
-// Deflection 1000 * 2000^3 / (3 * 205000 * 500000) = 26.016 mm, total 27.517 -> 1/73.
+// P = 1000 N at the tip: 2000 N·m, 200.0 N/mm2, with the self weight 2154 N·m, 215.4 N/mm2.
 TEST_F(CalcScreen, CantileverPointLoadInSiAndOldUnits) {
     road();
-    // The section taken over, Z, I and i with two decimals, SS400's values; no verdict yet.
     EXPECT_EQ(caption("Labelzaisitu") + " " + caption("Labeldsize"), "鋼材－SS400 P-A");
     EXPECT_EQ(texts("Text面積 Textjuryou Textdz Textdi TxtD2r Textkmage Textyang TextkmageOld "
                     "TextyangOld"),
               "10 7.85 10.00 50.00 2.24 157 205000 1600 2100000");
-    EXPECT_EQ(texts(kSi), kZeros);
     for (const char* hidden : {"Label丸", "ShapeHan1", "CmdSaikeisan", "Labelinphantei"})
         EXPECT_FALSE(shown(hidden)) << hidden;
-
     type("TextHEN1", "1000");
     type("TextHEN2", "2000");
-    EXPECT_EQ(texts(kSi), "1000 2000 200.0 153.9 154 15.4 1153.9 2154 215.4");
-    EXPECT_EQ(texts("Textkajutawami Textjtawami Texttawamit"), "26.0 1.5 27.5");
-    EXPECT_EQ(caption("Labelmagehikaku"), "137.2 %"); // 215.4 / 157
-    EXPECT_EQ(caption("Labeltawamihikaku"), "1/73");
-    // Old units from the SI texts: 1000 / 9.8 = 102.04 kg; 2000 / 9.8 * 100 = 20408 kg·cm;
-    // 200 / 9.8 * 100 = 2040.8 kg/cm2; 154 -> 1571; 15.4 -> 157.1; 2154 -> 21980; 215.4 -> 2198.0.
+    // Old units from the SI texts over 9.8: 102.04 kg, 20408 kg·cm, 2040.8 kg/cm2, 154 -> 1571.
     EXPECT_EQ(texts(kSi, "Old"), "102.0 20408 2040.8 15.7 1571 157.1 117.7 21980 2198.0");
     EXPECT_FALSE(shown("TextkajumoOld"));
     click(ctl("Opt2old"));
     EXPECT_EQ(caption("Labelhyouji"), "　旧-表示");
     for (const char* name : {"TextkajumoOld", "TextkmageOld", "Textkajutawami"})
         EXPECT_TRUE(shown(name)) << name; // deflections have no twin
-    EXPECT_FALSE(shown("Textkajumo"));
-    EXPECT_FALSE(shown("Textkmage"));
+    EXPECT_FALSE(shown("Textkajumo") || shown("Textkmage"));
     click(ctl("Opt2SI"));
     EXPECT_EQ(caption("Labelhyouji"), "　SI-表示");
-    EXPECT_TRUE(shown("Textkajumo"));
-    EXPECT_FALSE(shown("TextkajumoOld"));
-    EXPECT_EQ(texts("Textkajumo"), "2000"); // switching the display changes no value
+    EXPECT_TRUE(shown("Textkajumo") && !shown("TextkajumoOld"));
+    EXPECT_EQ(texts("Textkajumo"), "2000");
 }
 
-// A uniform load on the cantilever of L = 2000 mm, M = W * 2 m / 2: the unit and "分布荷重"
-// (per metre, W = w * 2 m) reinterpret the number typed.
+// A uniform load on the cantilever, M = W * 2 m / 2; the unit and "分布荷重" (per metre,
+// W = w * 2 m) reinterpret the number typed. W and M in N and N·m.
 TEST_F(CalcScreen, LoadUnitAndPerMetreReinterpretTheTypedNumber) {
     road("Image片持1", "Image片持分布");
     type("TextHEN2", "2000");
     const struct {
-        const char *button, *typed, *caption, *loadAndMoment; // W in N, M in N·m
+        const char *button, *typed, *caption, *loadAndMoment;
     } steps[] = {
-        {"Opt1kN", "1", "全体荷重を入力( kN )", "1000 1000"},
-        {"Opt1kg", "100", "全体荷重を入力( kg )", "980 980"}, // 100 * 9.8
-        {"Opt1N", "7", "全体荷重を入力( N )", "7 7"},
-        {"Cmdw", nullptr, "分布荷重を入力(N/m)", "14 14"},
+        {"Opt1kg", "100", "全体荷重を入力( kg )", "980 980"},   // 100 * 9.8
+        {"Cmdw", nullptr, "分布荷重を入力(kg/m)", "1960 1960"}, // 100 * 9.8 * 2
         {"Opt1kN", "0.5", "分布荷重を入力(kN/m)", "1000 1000"},
         {"CmdP", nullptr, "全体荷重を入力( kN )", "500 500"},
-        {"Opt1kg", nullptr, "全体荷重を入力( kg )", "4.9 5"}, // 0.5 * 9.8
     };
     for (const auto& c : steps) {
-        SCOPED_TRACE(std::string(c.button) + " " + (c.typed ? c.typed : "kept"));
+        SCOPED_TRACE(c.button);
         click(ctl(c.button));
         if (c.typed) type("TextHEN1", c.typed);
         EXPECT_EQ(caption("LabelHEN1M"), c.caption);
@@ -146,8 +111,7 @@ TEST_F(CalcScreen, LoadUnitAndPerMetreReinterpretTheTypedNumber) {
 
 // The gauge spans Labelzaisitu's left + 200 = 1880 to Labelmagehikaku's left - 200 = 6160,
 // W = 4280 twips for 200 %: 100 % at 4020, 150 % at 5090, a bar of 4280 / 314 per N/mm2.
-// A keystroke repaints only the gauge's part of the window: the pixels there, in the middle of
-// its height (5840 + 150 twips), must not keep the colours of the verdict before.
+// The pixels are read mid-height (5840 + 150 twips): a keystroke must repaint the gauge.
 TEST_F(CalcScreen, VerdictAndGaugeFollowTheTotalStress) {
     road();
     type("TextHEN2", "2000");
@@ -164,19 +128,19 @@ TEST_F(CalcScreen, VerdictAndGaugeFollowTheTotalStress) {
                                           : '-';
     };
     const struct {
-        const char *load, *maget, *verdict, *symbol;
+        const char *load, *maget, *verdict;
         int bar, orange, red; // widths of ShapeHan1, 2 and 3, 0 when hidden
         const char* colours;  // teal, orange, red or none at 3000, 4500 and 5600 twips
     } cases[] = {
-        {"1500", "315.4", "曲げ応力 短期 NG", "×", 4280, 2140, 1070, "TOR"}, // > 200 %: clipped
-        {"1000", "215.4", "曲げ応力 短期 OK", "△", 2936, 796, 0, "TO-"},     // 137.2 %
-        {"500", "115.4", "曲げ応力 長期 OK", "○", 1573, 0, 0, "T--"},        // 73.5 %
+        {"1500", "315.4", "曲げ応力 短期 NG×", 4280, 2140, 1070, "TOR"}, // > 200 %: clipped
+        {"1000", "215.4", "曲げ応力 短期 OK△", 2936, 796, 0, "TO-"},     // 137.2 %
+        {"500", "115.4", "曲げ応力 長期 OK○", 1573, 0, 0, "T--"},        // 73.5 %
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.load);
         type("TextHEN1", c.load);
         EXPECT_EQ(texts("Textmaget"), c.maget);
-        EXPECT_EQ(caption("Label判定") + caption("Label丸"), QString(c.verdict) + c.symbol);
+        EXPECT_EQ(caption("Label判定") + caption("Label丸"), c.verdict);
         for (const char* name : {"Label丸", "Label100", "Shape判定", "LineH1"})
             EXPECT_TRUE(shown(name)) << name;
         EXPECT_EQ(box("ShapeHan4"), QRect(1880, 5840, 4280, 300));
@@ -199,22 +163,18 @@ TEST_F(CalcScreen, TheKeypadWritesIntoTheMarkedFieldAndClearEmptiesAll) {
     EXPECT_TRUE(yellow("TextHEN1"));
     type("TextHEN1", "1000");
     click(ctl("TextHEN2"));
-    EXPECT_TRUE(yellow("TextHEN2"));
-    EXPECT_FALSE(yellow("TextHEN1"));
+    EXPECT_TRUE(yellow("TextHEN2") && !yellow("TextHEN1"));
     for (const char* key : {"Number3", "Number0", "Number0", "Number0", "Command入力"})
         click(ctl(key));
     EXPECT_EQ(texts("TextHEN2 Textkajumo"), "3000. 3000");
-    EXPECT_EQ(caption("Readout"), "0.");
-
     click(ctl("Number5"));
     click(ctl("CmdHensuKaijo"));
     EXPECT_EQ(texts("TextHEN1 TextHEN2 TextHEN3 TextHEN4 Textkajutawami Textjtawami Texttawamit"),
               "      ");
     EXPECT_EQ(caption("Readout") + caption("Labelmagehikaku"), "");
-    EXPECT_EQ(texts(kSi), kZeros);
-    EXPECT_EQ(texts(kSi, "Old"), kZeros);
-    EXPECT_FALSE(shown("Label丸"));
-    EXPECT_FALSE(shown("ShapeHan1"));
+    const char* const zeros = "0.0 0 0.0 0.0 0 0.0 0.0 0 0.0";
+    EXPECT_EQ(texts(kSi) + " " + texts(kSi, "Old"), QString(zeros) + " " + zeros);
+    EXPECT_FALSE(shown("Label丸") || shown("ShapeHan1"));
 }
 
 // An edited section value changes no result until "再計算" or the next input uses it.
@@ -230,16 +190,16 @@ TEST_F(CalcScreen, AnEditedSectionValueWaitsForRecalculation) {
     // 1000 N·m over 20 cm3 = 50.0 N/mm2; the self weight's 153.9 N·m gives 7.7; together 57.7.
     EXPECT_EQ(texts("Textkajumage Textjmage Textmaget"), "50.0 7.7 57.7");
     EXPECT_FALSE(shown("CmdSaikeisan"));
-    type("Textyang", "102500"); // half the modulus
+    type("Textyang", "102500");
     ASSERT_TRUE(shown("CmdSaikeisan"));
     type("TextHEN1", "600"); // 1200 N·m / 20 = 60.0; 600 * 2000^3 / (3 * 102500 * 500000) = 31.22
     EXPECT_EQ(texts("Textkajumage Textkajutawami"), "60.0 31.2");
     EXPECT_FALSE(shown("CmdSaikeisan"));
 }
 
-// Back to the size screen and on with the stiffer pipe (Z 20): the input comes back in kN and
-// the old display, recalculated: 1 kN * 2 m = 2000 N·m, 100.0 N/mm2 -> 1020.4 kg/cm2. After
-// "最初から" another road starts empty.
+// Back and on with the second pipe (Z 20): the input comes back in kN and the old display,
+// recalculated: 1 kN * 2 m = 2000 N·m, 100.0 N/mm2 -> 1020.4 kg/cm2. After "最初から" another
+// road starts empty.
 TEST_F(CalcScreen, PreviousInputComesBackAfterGoingBackButNotAfterARestart) {
     road();
     click(ctl("Opt1kN"));
@@ -252,17 +212,14 @@ TEST_F(CalcScreen, PreviousInputComesBackAfterGoingBackButNotAfterARestart) {
     forward(1);
     EXPECT_EQ(texts("TextHEN1 TextHEN2 Textdz Textkajumage TextkajumageOld"),
               "1 2000 20.00 100.0 1020.4");
-    EXPECT_TRUE(checked("Opt1kN") && checked("Opt2old"));
+    EXPECT_TRUE(checked("Opt1kN") && checked("Opt2old") && shown("TextkajumageOld"));
     EXPECT_EQ(caption("LabelHEN1M"), "荷重を入力( kN )");
-    EXPECT_TRUE(shown("TextkajumageOld"));
 
     click(ctl("CmdTop"));
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
     road("Image両端支持", "Image両端支持任意");
     EXPECT_EQ(texts("TextHEN1 TextHEN2 TextHEN3 Textkajumo"), "   0");
-    EXPECT_TRUE(checked("Opt1N") && checked("Opt2SI"));
-    EXPECT_FALSE(shown("Label丸"));
-    EXPECT_EQ(run.counters.ends, 0);
+    EXPECT_TRUE(checked("Opt1N") && checked("Opt2SI") && !shown("Label丸"));
 }
 
 // Through the printer dialog: cancelled, then two copies. Then the real printer writing a PDF
@@ -277,8 +234,7 @@ TEST_F(CalcScreen, PrintingThroughTheDialogAndToAPdfFile) {
     EXPECT_TRUE(run.counters.printed.empty());
     run.counters.copiesChosen = 2;
     click(ctl("CmdPrin"));
-    ASSERT_EQ(run.counters.printed.size(), 1u);
-    EXPECT_EQ(run.counters.printed[0], (std::pair<QString, int>{"Form入力計算", 2}));
+    EXPECT_EQ(run.counters.printed, (std::vector<std::pair<QString, int>>{{"Form入力計算", 2}}));
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
 
     const QString file = folder.filePath("calc.pdf");

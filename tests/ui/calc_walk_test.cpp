@@ -15,19 +15,11 @@
 //     under the load 632.8 × 0.5 m = 316.4, P·L1²·L2³·(3L + L1)/(12EI·L³) = 0.557;
 //     W·L/8 = 250, W·L³/(185EI) = 0.422
 // The ratios: shown total stress / 157, and L / total deflection.
-#include "fakes.hpp"
+#include "roads.hpp"
 
-#include <QListWidget>
-#include <QTemporaryDir>
 #include <fstream>
 
-#include "ui/beam_type_screen.hpp"
 #include "ui/calc_screen.hpp"
-#include "ui/controls.hpp"
-#include "ui/form_open.hpp"
-#include "ui/load_case_screens.hpp"
-#include "ui/section_choice_screen.hpp"
-#include "ui/size_screen.hpp"
 
 using namespace testing_ui;
 using namespace ui;
@@ -90,22 +82,13 @@ TEST(CalcWalk, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
     ProgramRun run;
     app::Registry& r = run.registry;
     r.setDataFolders({folder.path().toStdString()});
-    r.screen<FormOpen>().show();
     Form入力計算& calc = r.screen<Form入力計算>();
     const auto ctl = [&](const QString& name) { return calc.control<QWidget>(name); };
     const auto box = [&](const QString& name) { return calc.control<QLineEdit>(name); };
     const auto caption = [&](const char* name) { return calc.control<Label>(name)->caption(); };
     for (const Walk& w : kWalks) {
         SCOPED_TRACE(std::string(w.structure) + " " + w.loadCase);
-        ASSERT_EQ(visibleWindows(), QStringList{"FormOpen"});
-        click(r.screen<FormOpen>().control<QWidget>("ImageHari"));
-        doubleClick(r.screen<Form梁形式1>().control<QWidget>(w.structure));
-        LoadCaseScreen* cases = loadCaseScreen(r, r.screen<Form梁形式1>().hari);
-        ASSERT_NE(cases, nullptr);
-        doubleClick(cases->control<QWidget>(w.loadCase));
-        r.screen<Form断面選択>().control<QListWidget>("Listzaisitu")->setCurrentRow(0);
-        click(r.screen<Form断面選択>().control<QWidget>("Image丸パイプ"));
-        click(r.screen<Form断面選択>().control<QWidget>("Commandtugi"));
+        toSizeScreen(run, "Image丸パイプ", BeamCase{w.structure, w.loadCase});
         auto* sizes = r.screen<Form材サイズ選択>().control<QListWidget>("ListDanmenSize");
         doubleClickAt(sizes->viewport(), sizes->visualItemRect(sizes->item(0)).center());
         ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
@@ -147,6 +130,7 @@ TEST(CalcWalk, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
             EXPECT_TRUE(ctl("ShapeHan1")->isVisible());
         }
         click(ctl("CmdTop"));
+        ASSERT_EQ(visibleWindows(), QStringList{"FormOpen"});
         EXPECT_EQ(run.counters.ends, 0);
     }
 }

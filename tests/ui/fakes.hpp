@@ -35,37 +35,23 @@ struct Counters {
     std::vector<std::pair<QString, int>> printed; // window name, copies
 };
 
-class FakeBeeper final : public app::Beeper {
-public:
-    explicit FakeBeeper(Counters& c) : c_(c) {}
-    void beep() override { ++c_.beeps; }
-
-private:
-    Counters& c_;
+struct FakeBeeper final : app::Beeper {
+    explicit FakeBeeper(Counters& c) : c(c) {}
+    void beep() override { ++c.beeps; }
+    Counters& c;
 };
-
-class FakeEnd final : public app::ProgramEnd {
-public:
-    explicit FakeEnd(Counters& c) : c_(c) {}
-    void end() override { ++c_.ends; }
-
-private:
-    Counters& c_;
+struct FakeEnd final : app::ProgramEnd {
+    explicit FakeEnd(Counters& c) : c(c) {}
+    void end() override { ++c.ends; }
+    Counters& c;
 };
-
-class FakePrinter final : public app::PrintService {
-public:
-    explicit FakePrinter(Counters& c) : c_(c) {}
-    std::optional<int> choosePrinter(QWidget*) override {
-        ++c_.printDialogs;
-        return c_.copiesChosen;
-    }
+struct FakePrinter final : app::PrintService {
+    explicit FakePrinter(Counters& c) : c(c) {}
+    std::optional<int> choosePrinter(QWidget*) override { return ++c.printDialogs, c.copiesChosen; }
     void printImage(QWidget* w, int copies) override {
-        c_.printed.emplace_back(w->objectName(), copies);
+        c.printed.emplace_back(w->objectName(), copies);
     }
-
-private:
-    Counters& c_;
+    Counters& c;
 };
 
 // A fresh program run: its own registry with recording services.
@@ -118,19 +104,15 @@ inline void doubleClick(QWidget* w) {
     doubleClickAt(w, w->rect().center());
 }
 
-// The user selects the whole text of a box and types `text` over it, key by key.
+// The user selects the whole text of a box and types `text` over it, key by key: ASCII by its
+// key (all QTest knows), anything else as an input method delivers it.
 inline void typeInto(QLineEdit* box, const QString& text) {
     ASSERT_NE(box, nullptr);
     box->selectAll();
     if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
-    for (QChar c : text) {
-        // QTest knows the keys of ASCII only; other characters arrive as an input method would
-        // deliver them.
-        if (c.unicode() < 0x80)
-            QTest::keyClick(box, c.toLatin1());
-        else
-            box->insert(QString(c));
-    }
+    for (QChar c : text)
+        c.unicode() > 0x20 && c.unicode() < 0x7f ? QTest::keyClick(box, c.toLatin1())
+                                                 : box->insert(QString(c));
 }
 
 // The user closes the window with its close box.

@@ -1,11 +1,10 @@
 // A seeded random walk through the real screens with the size tables of the build: clicks and
 // double-clicks on whatever is visible, hostile texts typed and pasted, the close box, printing
 // (cancelled or not), back, forward, restart, and the ends of program runs (the next event
-// starts a fresh one). After every event it checks what a user would notice: one screen shown,
-// no "inf", "nan" or exponent in any text the program wrote, the calculation screen showing the
-// section handed over, and its results those of the beam engine for the inputs on the screen.
-// HARI_WALK_EVENTS sets the number of events (10 000), HARI_WALK_SEED the seed; a failure
-// names both and the event, so that it can be replayed.
+// starts a fresh one). After every event: one screen shown, no "inf", "nan" or exponent in any
+// text the program wrote, the calculation screen showing the section handed over and the beam
+// engine's results for the inputs on the screen. HARI_WALK_EVENTS sets the number of events
+// (10 000), HARI_WALK_SEED the seed; a failure names both and the event, to replay it.
 #include "fakes.hpp"
 
 #include <QListWidget>
@@ -23,7 +22,6 @@
 #include "ui/form_open.hpp"
 #include "ui/load_case_screens.hpp"
 #include "ui/section_calc_screen.hpp"
-#include "ui/section_choice_screen.hpp"
 #include "ui/size_screen.hpp"
 
 using namespace testing_ui;
@@ -31,8 +29,7 @@ using namespace ui;
 
 namespace {
 
-// Texts a user may type or paste, "|" between them: numbers, and everything a careless paste
-// brings along; last, 500 nines.
+// Texts a user may type or paste: numbers, everything a careless paste brings along, 500 nines.
 const QStringList kTexts =
     QString(
         "1000|2000|3000|250|0.5|12.5|100|50|6|3.2|60.5|1|abc|１２３|1e400|-5|0||.|12,5|3\n4| 7 "
@@ -40,17 +37,23 @@ const QStringList kTexts =
         .split('|')
     << QString(500, QChar('9'));
 
-// A number the program wrote: "inf", "nan" or a digit, "e" and a digit.
 bool looksBroken(const QString& text) {
-    static const QRegularExpression exponent(QStringLiteral("\\d[eE][-+]?\\d"));
-    return text.contains("inf", Qt::CaseInsensitive) || text.contains("nan", Qt::CaseInsensitive) ||
-           exponent.match(text).hasMatch();
+    static const QRegularExpression broken(QStringLiteral("inf|nan|\\d[eE][-+]?\\d"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return broken.match(text).hasMatch();
+}
+
+bool isTarget(QWidget* w) {
+    return w->isVisible() && w->isEnabled() &&
+           !w->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+           (qobject_cast<Picture*>(w) || qobject_cast<QPushButton*>(w) ||
+            qobject_cast<QRadioButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+            qobject_cast<QListWidget*>(w) || qobject_cast<Label*>(w));
 }
 
 struct Walk {
-    Walk(unsigned s, int n) : seed(s), events(n), random(s) {}
+    explicit Walk(unsigned s) : seed(s), random(s) {}
     unsigned seed;
-    int events;
     std::mt19937 random;
     std::unique_ptr<ProgramRun> program;
     int event = 0, runs = 0;
@@ -60,9 +63,9 @@ struct Walk {
     QSet<QString> typed;           // every text typed in this program run
     bool stale = false;            // results that wait for "再計算"
 
-    void run() {
+    void run(int events) {
         for (event = 1; event <= events && !::testing::Test::HasFailure(); ++event) {
-            if (!program || program->registry.hasEnded()) { // a fresh program run
+            if (!program || program->registry.hasEnded()) {
                 program.reset();
                 QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 program = std::make_unique<ProgramRun>();
@@ -72,8 +75,7 @@ struct Walk {
                 typed.clear();
             }
             act();
-            // What the event loop does between two user events.
-            QApplication::processEvents();
+            QApplication::processEvents(); // what the event loop does between two user events
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             check();
         }
@@ -98,19 +100,13 @@ struct Walk {
         before = window->objectName();
         ++visits[before];
         const int answer = below(3); // the printer dialog: cancelled, one copy or two
-        program->counters.copiesChosen = answer == 0 ? std::nullopt : std::optional<int>(answer);
+        program->counters.copiesChosen = answer ? std::optional<int>(answer) : std::nullopt;
         if (below(200) == 0) {
             action = "close box of " + before.toStdString();
             return closeBox(window);
         }
-        QList<QWidget*> targets;
-        for (QWidget* w : window->findChildren<QWidget*>())
-            if (w->isVisible() && w->isEnabled() &&
-                !w->testAttribute(Qt::WA_TransparentForMouseEvents) &&
-                (qobject_cast<Picture*>(w) || qobject_cast<QPushButton*>(w) ||
-                 qobject_cast<QRadioButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-                 qobject_cast<QListWidget*>(w) || qobject_cast<Label*>(w)))
-                targets << w;
+        QList<QWidget*> targets = window->findChildren<QWidget*>();
+        targets.removeIf([](QWidget* w) { return !isTarget(w); });
         if (targets.isEmpty()) return;
         QWidget* target = targets[below(int(targets.size()))];
         // "おわり", "中断" and "閉じる" are rare, or the walk would hardly leave the first screens.
@@ -119,23 +115,32 @@ struct Walk {
             below(10) != 0)
             return;
         action = target->objectName().toStdString();
-        if (auto* box = qobject_cast<QLineEdit*>(target); box && !box->isReadOnly() && below(3)) {
-            enterText(box);
-        } else if (auto* list = qobject_cast<QListWidget*>(target)) {
-            if (list->count() == 0) return;
+        auto* box = qobject_cast<QLineEdit*>(target);
+        auto* list = qobject_cast<QListWidget*>(target);
+        if (box && !box->isReadOnly() && below(3)) {
+            const QString text = kTexts[below(int(kTexts.size()))];
+            const bool keys = below(2) == 0 && text.size() < 30;
+            action += (keys ? " typed \"" : " pasted \"") + text.left(20).toStdString() + "\"";
+            box->setFocus();
+            if (keys) {
+                typeInto(box, text);
+            } else {
+                box->selectAll();
+                text.isEmpty() ? box->del() : box->insert(text);
+            }
+            typed.insert(box->text());
+        } else if (list && list->count() > 0) {
             QListWidgetItem* row = list->item(below(list->count()));
             list->scrollToItem(row);
             const QPoint at = list->visualItemRect(row).center();
             const bool twice = below(3) == 0;
             action += twice ? " double-click row" : " click row";
-            if (twice)
-                doubleClickAt(list->viewport(), at);
-            else
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            twice ? doubleClickAt(list->viewport(), at)
+                  : QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         } else if (qobject_cast<Picture*>(target) && below(3) == 0) {
             action += " double-click";
             doubleClick(target);
-        } else {
+        } else if (!list) {
             action += " click";
             click(target);
         }
@@ -143,30 +148,10 @@ struct Walk {
         // for "再計算" or the next input; until then the results belong to the old values.
         if (before != "Form入力計算") return;
         const QString name = target->objectName();
-        if (qobject_cast<QLineEdit*>(target) && !name.startsWith("TextHEN")) stale = true;
+        if (box && !name.startsWith("TextHEN")) stale = true;
         if (name.startsWith("TextHEN") || name.startsWith("Opt1") ||
             QStringList{"CmdSaikeisan", "CmdP", "Cmdw", "Command入力"}.contains(name))
             stale = false;
-    }
-
-    void enterText(QLineEdit* box) {
-        const QString text = kTexts[below(int(kTexts.size()))];
-        action += " <- \"" + text.left(20).toStdString() + "\"";
-        box->setFocus();
-        box->selectAll();
-        if (below(2) == 0 && text.size() < 30) {
-            // Typed key by key: ASCII by its key, anything else as an input method delivers it.
-            if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
-            for (QChar c : text)
-                if (c.unicode() > 0x20 && c.unicode() < 0x7f)
-                    QTest::keyClick(box, c.toLatin1());
-                else
-                    box->insert(QString(c));
-        } else {
-            box->insert(text); // pasted
-            if (text.isEmpty()) box->del();
-        }
-        typed.insert(box->text());
     }
 
     void check() {
@@ -221,17 +206,17 @@ struct Walk {
         Form入力計算& s = r.screen<Form入力計算>();
         LoadCaseScreen* cases = loadCaseScreen(r, r.screen<Form梁形式1>().hari);
         if (!cases) return;
+        const auto checked = [&](const char* b) { return s.control<QRadioButton>(b)->isChecked(); };
         beam::Inputs in;
         in.structure = beam::Structure(r.screen<Form梁形式1>().hari);
         in.loadCase = cases->haritype;
         in.loadMode = s.control<Label>("LabelHEN1M")->caption().startsWith("分布荷重")
                           ? beam::LoadMode::PerMetre
                           : beam::LoadMode::Total;
-        const beam::LoadUnit unit =
-            s.control<QRadioButton>("Opt1kN")->isChecked()   ? beam::LoadUnit::kN
-            : s.control<QRadioButton>("Opt1kg")->isChecked() ? beam::LoadUnit::kg
-                                                             : beam::LoadUnit::N;
-        in.loadN = beam::toNewtons(valueOf(field("TextHEN1")), unit);
+        in.loadN =
+            beam::toNewtons(valueOf(field("TextHEN1")), checked("Opt1kN")   ? beam::LoadUnit::kN
+                                                        : checked("Opt1kg") ? beam::LoadUnit::kg
+                                                                            : beam::LoadUnit::N);
         in.spanMm = valueOf(field("TextHEN2"));
         in.l1Mm = valueOf(field("TextHEN3"));
         in.zText = field("Textdz").toStdString();
@@ -242,16 +227,16 @@ struct Walk {
         const beam::Outcome out = beam::calcDispatch(in);
         if (!out.results) return; // nothing calculated: the earlier results stay
         const beam::TwinTexts& t = out.results->si;
-        QStringList expected, shown;
-        for (const std::string* e :
-             {&t.kaju, &t.kajumo, &t.kajumage, &t.jiju, &t.jmo, &t.jmage, &t.kajut, &t.mot,
-              &t.maget, &out.results->deflections.kajutawami, &out.results->deflections.tawamit})
-            expected << qtext(*e);
-        for (const char* n :
-             {"Textkaju", "Textkajumo", "Textkajumage", "Textjiju", "Textjmo", "Textjmage",
-              "Textkajut", "Textmot", "Textmaget", "Textkajutawami", "Texttawamit"})
-            shown << field(n);
-        ASSERT_EQ(shown, expected) << where();
+        const auto& d = out.results->deflections;
+        const std::pair<const char*, const std::string&> fields[] = {
+            {"Textkaju", t.kaju},         {"Textkajumo", t.kajumo},
+            {"Textkajumage", t.kajumage}, {"Textjiju", t.jiju},
+            {"Textjmo", t.jmo},           {"Textjmage", t.jmage},
+            {"Textkajut", t.kajut},       {"Textmot", t.mot},
+            {"Textmaget", t.maget},       {"Textkajutawami", d.kajutawami},
+            {"Texttawamit", d.tawamit}};
+        for (const auto& [name, expected] : fields)
+            ASSERT_EQ(field(name), qtext(expected)) << where() << ": " << name;
     }
 };
 
@@ -259,8 +244,8 @@ TEST(RandomWalk, ThousandsOfUserEventsKeepEveryScreenSound) {
     bool seeded = false, counted = false;
     const int seed = qEnvironmentVariableIntValue("HARI_WALK_SEED", &seeded);
     const int events = qEnvironmentVariableIntValue("HARI_WALK_EVENTS", &counted);
-    Walk walk(seeded ? unsigned(seed) : 20261207u, counted ? events : 10000);
-    walk.run();
+    Walk walk(seeded ? unsigned(seed) : 20261207u);
+    walk.run(counted ? events : 10000);
     EXPECT_GT(walk.runs, 1) << "the walk never ended a program run";
     // The walk must get deep: to the calculation screen and the section calculator.
     EXPECT_GT(walk.visits.count("Form入力計算"), 0u);

@@ -1,6 +1,6 @@
-// The way to the section calculator as a user walks it: the opening screen, on the beam road a
-// structure and load case, SS400, the shape, then "断面図から計算" on the size screen (the
-// tests give no size tables, so every computable shape offers it).
+// The roads as a user walks them: the opening screen, on the beam road a structure and load case,
+// SS400 and the shape to the size screen; on to the section calculator by "断面図から計算" (with no
+// size tables every computable shape offers it).
 #pragma once
 
 #include <QListWidget>
@@ -23,13 +23,14 @@ struct BeamCase {
 };
 
 // With no beam case, the section road.
-inline void toSectionCalculator(ProgramRun& run, const char* shapePicture,
-                                std::optional<BeamCase> beam = std::nullopt) {
+inline void toSizeScreen(ProgramRun& run, const char* shapePicture,
+                         std::optional<BeamCase> beam = std::nullopt) {
     app::Registry& r = run.registry;
     r.screen<ui::FormOpen>().show();
     if (beam) {
         click(r.screen<ui::FormOpen>().control<QWidget>("ImageHari"));
-        doubleClick(r.screen<ui::Form梁形式1>().control<QWidget>(QString::fromUtf8(beam->structure)));
+        doubleClick(
+            r.screen<ui::Form梁形式1>().control<QWidget>(QString::fromUtf8(beam->structure)));
         ui::LoadCaseScreen* cases = ui::loadCaseScreen(r, r.screen<ui::Form梁形式1>().hari);
         ASSERT_NE(cases, nullptr);
         doubleClick(cases->control<QWidget>(QString::fromUtf8(beam->loadCase)));
@@ -40,7 +41,13 @@ inline void toSectionCalculator(ProgramRun& run, const char* shapePicture,
     choice.control<QListWidget>("Listzaisitu")->setCurrentRow(0);
     click(choice.control<QWidget>(QString::fromUtf8(shapePicture)));
     click(choice.control<QWidget>("Commandtugi"));
-    ui::Form材サイズ選択& sizes = r.screen<ui::Form材サイズ選択>();
+    ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
+}
+
+inline void toSectionCalculator(ProgramRun& run, const char* shapePicture,
+                                std::optional<BeamCase> beam = std::nullopt) {
+    toSizeScreen(run, shapePicture, beam);
+    ui::Form材サイズ選択& sizes = run.registry.screen<ui::Form材サイズ選択>();
     ASSERT_EQ(sizes.control<QPushButton>("CmdZIE")->text(), "断面図から計算");
     click(sizes.control<QWidget>("CmdZIE"));
     ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
@@ -58,7 +65,9 @@ protected:
     }
     ui::Form入力断面他& s() { return run.registry.screen<ui::Form入力断面他>(); }
     template <class T = QWidget> T* ctl(const QString& name) { return s().control<T>(name); }
-    template <class T = QWidget> T* ctl(const char* name) { return ctl<T>(QString::fromUtf8(name)); }
+    template <class T = QWidget> T* ctl(const char* name) {
+        return ctl<T>(QString::fromUtf8(name));
+    }
     QLineEdit* hen(int k) { return ctl<QLineEdit>(QStringLiteral("TextHEN%1").arg(k)); }
     QString text(const char* name) { return ctl<QLineEdit>(name)->text(); }
     QString caption(const char* name) { return ctl<ui::Label>(name)->caption(); }
