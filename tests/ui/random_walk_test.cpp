@@ -192,12 +192,10 @@ struct Walk {
                                           ? zir(r.screen<Form入力断面他>().resultTexts())
                                           : zir(sizes.sectionTexts());
         const QStringList shown = {field("Textdz"), field("Textdi"), field("TxtD2r")};
-        for (int k = 0; k < 3; ++k) {
-            const double a = valueOf(published[k]), b = valueOf(shown[k]);
-            EXPECT_LE(std::abs(a - b), 0.005 + 1e-9 * std::abs(a))
-                << where() << ": published " << published[k].toStdString() << ", shown "
-                << shown[k].toStdString();
-        }
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(valueOf(shown[k]), valueOf(published[k]),
+                        0.005 + 1e-9 * std::abs(valueOf(published[k])))
+                << where() << ": " << published[k].toStdString();
     }
 
     // What the engine gives for the inputs as a user reads them off the screen.
