@@ -42,16 +42,14 @@ Choices loadCaseChoices(int hari, std::vector<Pick> picks) {
             "Form断面選択"};
 }
 
-// Every picture of each screen has its artwork, at least 75 x 60 pixels, within the window and
-// clear of the others. A click frames the picture, names the choice and sets its code; a
-// double-click on another does the same with its first click, then goes on.
+// Every picture has its artwork, at least 75 x 60 pixels, inside the window, clear of the others.
+// A click frames the picture, names the choice and sets its code; a double-click goes on.
 TEST(ChoiceScreens, AClickFramesAndNamesAChoiceAndADoubleClickGoesOn) {
+    // clang-format off
     const Choices screens[] = {
         {[](app::Registry& r) -> app::Screen& { return r.screen<FormOpen>(); }},
         {[](app::Registry& r) -> app::Screen& { return r.screen<Form梁形式1>(); },
-         [](app::Screen& s) { return static_cast<Form梁形式1&>(s).hari; },
-         "Label2",
-         "",
+         [](app::Screen& s) { return static_cast<Form梁形式1&>(s).hari; }, "Label2", "",
          {{"Image片持1", " 片持   ", 1}, {"Img垂直", " 片持垂直   ", 2},
           {"Image両端支持", " 両端支持    ", 3}, {"Imageピン固", " ピン ＆ 固定   ", 5},
           {"Image両端固定", " 両端固定    ", 4}},
@@ -60,23 +58,20 @@ TEST(ChoiceScreens, AClickFramesAndNamesAChoiceAndADoubleClickGoesOn) {
                             {"Image片持分布", "  片持分布荷重", 2}}),
         loadCaseChoices(2, {{"Image垂直集中", "  片持垂直集中荷重", 1}, {"Image垂直分布", "  片持垂直分布荷重", 2},
                             {"Image垂直分先", "  片持垂直先端分布荷重", 3}}),
-        loadCaseChoices(3, {{"Image両端支持中央", "  両端支持中央集中荷重", 1},
-                            {"Image両端支持分布", "  両端支持分布荷重", 3},
+        loadCaseChoices(3, {{"Image両端支持中央", "  両端支持中央集中荷重", 1}, {"Image両端支持分布", "  両端支持分布荷重", 3},
                             {"Image両端支持任意", "  両端支持任意点集中荷重", 2}}),
-        loadCaseChoices(4, {{"Image両端固定中央", "  両端固定中央集中荷重", 1},
-                            {"Image両端固定任意", "  両端固定任意点集中荷重", 2},
+        loadCaseChoices(4, {{"Image両端固定中央", "  両端固定中央集中荷重", 1}, {"Image両端固定任意", "  両端固定任意点集中荷重", 2},
                             {"Image両端固定分布", "  両端固定分布荷重", 3}}),
-        loadCaseChoices(5, {{"Imageピン固中央", "  ピン固定中央集中荷重", 1},
-                            {"Imageピン固任意", "  ピン固定任意点集中荷重", 2},
+        loadCaseChoices(5, {{"Imageピン固中央", "  ピン固定中央集中荷重", 1}, {"Imageピン固任意", "  ピン固定任意点集中荷重", 2},
                             {"Imageピン固分布", "  ピン固定分布荷重", 3}}),
         {[](app::Registry& r) -> app::Screen& { return r.screen<Form断面選択>(); },
-         [](app::Screen& s) { return static_cast<Form断面選択&>(s).danmentype; },
-         "LblDanmensentaku",
+         [](app::Screen& s) { return static_cast<Form断面選択&>(s).danmentype; }, "LblDanmensentaku",
          "\r断面をダブルクリック　または　「次に進む」をクリック",
          {{"ImageFB横", "FB横", 6}, {"Image丸パイプ", "丸パイプ", 1}, {"Image溝縦", "溝形縦", 11},
           {"ImgZIE", "直接データを入力", 99}, {"ImageH逆", "H形逆", 10}},
          "Form材サイズ選択"},
     };
+    // clang-format on
     for (const Choices& c : screens) {
         ProgramRun run;
         app::Screen& s = c.screen(run.registry);
@@ -111,24 +106,21 @@ TEST(ChoiceScreens, AClickFramesAndNamesAChoiceAndADoubleClickGoesOn) {
 }
 
 // "次に進む" with no choice: the beam types go on as a cantilever; a load-case screen beeps and
-// asks in red.
+// asks in red, and goes on with the hourglass once a choice is made.
 TEST(ChoiceScreens, NextWithoutAChoice) {
     ProgramRun run;
-    Form梁形式1& types = run.registry.screen<Form梁形式1>();
-    types.show();
-    click(types.control<QWidget>("Commandtugi"));
-    EXPECT_EQ(types.hari, BeamType::Cantilever);
-    EXPECT_EQ(visibleWindows(), QStringList{"Form片持0"});
-    EXPECT_EQ(run.counters.beeps, 0);
+    run.registry.screen<Form梁形式1>().show();
+    click(run.registry.screen<Form梁形式1>().control<QWidget>("Commandtugi"));
+    EXPECT_EQ(run.registry.screen<Form梁形式1>().hari, BeamType::Cantilever);
     Form片持0& s = run.registry.screen<Form片持0>();
-    click(s.control<QWidget>("Commandtugi"));
-    EXPECT_EQ(run.counters.beeps, 1);
     EXPECT_EQ(visibleWindows(), QStringList{"Form片持0"});
+    click(s.control<QWidget>("Commandtugi"));
+    EXPECT_EQ(visibleWindows(), QStringList{"Form片持0"});
+    EXPECT_EQ(run.counters.beeps, 1);
     auto* label = s.control<Label>("Label2");
     EXPECT_TRUE(label->isVisible());
-    EXPECT_EQ(label->caption(), "梁構造を選んで下さい");
-    EXPECT_EQ(label->backColor(), QColor(255, 0, 0));
-    // A choice then lets it go on, with the hourglass while the next screen loads.
+    EXPECT_EQ((std::pair{label->caption(), label->backColor()}),
+              (std::pair{QString("梁構造を選んで下さい"), QColor(255, 0, 0)}));
     click(s.control<QWidget>("Image片持分先"));
     click(s.control<QWidget>("Commandtugi"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form断面選択"});

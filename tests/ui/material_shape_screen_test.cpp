@@ -43,7 +43,7 @@ protected:
 };
 
 // SS400's allowable stresses, Young's modulus and specific gravity from the steel tables.
-TEST_F(MaterialScreen, OpensOnSs400AndAnotherMaterialShowsItsValues) {
+TEST_F(MaterialScreen, OpensOnSs400AndAValueTypedOverTravelsOn) {
     const QStringList ss400{"157", "157", "90.5", "205000", "7.85"};
     ASSERT_EQ(list()->count(), 14);
     EXPECT_EQ(list()->currentRow(), 0);
@@ -62,6 +62,13 @@ TEST_F(MaterialScreen, OpensOnSs400AndAnotherMaterialShowsItsValues) {
     EXPECT_EQ((std::pair{s().zaitype, s().danmentype}), (std::pair{1, 1}));
     EXPECT_EQ(boxes(), ss400);
     EXPECT_EQ(s().DksendanvOld, 924);
+    // A value typed over travels with its old unit (120 * 100 / 9.8 = 1224.49); the untouched
+    // ones keep the catalog's own old values.
+    typeInto(ctl<QLineEdit>("Textkmage"), "120");
+    click(ctl("Commandtugi"));
+    EXPECT_EQ(s().Dkmagev, 120);
+    EXPECT_NEAR(s().DkmagevOld, 1224.49, 5e-3);
+    EXPECT_EQ((std::pair{s().DkashukuvOld, s().DyangvOld}), (std::pair{1600.0, 2100000.0}));
 }
 
 // Back to the list, the list's choice and name; then the typed name and values go on: 100 N/mm2
@@ -91,18 +98,6 @@ TEST_F(MaterialScreen, ADirectlyEnteredMaterialGoesOnWithItsNameAndValues) {
     EXPECT_TRUE(sizes.control<Label>("Labelzaisitu")->caption().startsWith("GFRP板 - "));
 }
 
-// A value typed over in list mode travels with its old unit (120 * 100 / 9.8 = 1224.49); the
-// untouched ones keep the catalog's own old values.
-TEST_F(MaterialScreen, AValueTypedOverInListModeTravelsOn) {
-    typeInto(ctl<QLineEdit>("Textkmage"), "120");
-    click(ctl("Commandtugi"));
-    EXPECT_EQ(s().Dkmagev, 120);
-    EXPECT_NEAR(s().DkmagevOld, 1224.49, 5e-3);
-    EXPECT_EQ(s().DkashukuvOld, 1600);
-    EXPECT_EQ(s().DyangvOld, 2100000);
-    EXPECT_EQ(s().Dhijuv, 7.85);
-}
-
 // A lipped channel takes a double-click as a click; "その他の断面" goes straight on, the frame
 // where it was.
 TEST_F(MaterialScreen, TheLippedChannelStaysAndOtherShapesGoStraightOn) {
@@ -113,7 +108,8 @@ TEST_F(MaterialScreen, TheLippedChannelStaysAndOtherShapesGoStraightOn) {
     EXPECT_EQ(frame.topLeft(), app::twips(ctl("Imageリップ縦")).topLeft());
     click(ctl("CommandSonota"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
-    EXPECT_EQ((std::pair{s().danmentype, s().danmenkeijou}), (std::pair{88, QString("その他の断面")}));
+    EXPECT_EQ((std::pair{s().danmentype, s().danmenkeijou}),
+              (std::pair{88, QString("その他の断面")}));
     EXPECT_EQ(app::twips(ctl("枠line")), frame);
 }
 

@@ -28,8 +28,8 @@ protected:
 };
 
 // The keypad writes into the field marked yellow, which a click on a field moves; typing does
-// not move it.
-TEST_F(SectionCalc, APipeTypedAndThroughTheKeypad) {
+// not move it. Back and end.
+TEST_F(SectionCalc, APipeTypedAndThroughTheKeypadThenBackAndEnd) {
     open("Image丸パイプ");
     EXPECT_EQ(text("TxtHiju"), "7.85");
     EXPECT_EQ(hen(1)->palette().color(QPalette::Base), kYellow);
@@ -55,81 +55,83 @@ TEST_F(SectionCalc, APipeTypedAndThroughTheKeypad) {
         EXPECT_EQ(bikou(), "") << t;
     }
     EXPECT_EQ(run.counters.beeps, beeps);
+    // Back: the size screen, the calculator unloaded; opening again starts fresh. "おわり" ends.
+    EXPECT_FALSE(shown("Commandtugi")); // the section road ends here
+    click(ctl("Commandmae"));
+    EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
+    EXPECT_EQ(run.registry.screen<Form材サイズ選択>().mousePointer(), app::MousePointer::Default);
+    EXPECT_FALSE(s().isLoaded());
+    click(run.registry.screen<Form材サイズ選択>().control<QWidget>("CmdZIE"));
+    EXPECT_EQ(hen(1)->text(), "");
+    click(ctl("Commandend"));
+    EXPECT_EQ(run.counters.ends, 1);
 }
 
 // The fields each shape asks for, each with its label, and one drawing. Each check refused: its
 // message, one beep, the results and the designation kept.
 TEST_F(SectionCalc, EachFailedCheckBeepsAndKeepsTheResults) {
-    const std::vector<const char*> tube{"50", "100", "3.2"};
     const struct {
         const char* picture;
-        std::vector<const char*> good;
+        const char* good;  // HEN1,HEN2,… ("" where the shape has no such field)
         int field;         // pasted over at once
         const char* value; // with the value that fails the check
         const char* message;
     } checks[] = {
-        {"Image角パイプ縦", tube, 2, "40", "角パイプは、縦長タイプです。幅と高さを正しく入力して下さい。"},
-        {"Image角パイプ縦", tube, 3, "25", "角パイプの肉厚が大きすぎます。"},
-        {"Image角パイプ横", {"100", "50", "3.2"}, 1, "40",
-         "角パイプは、横長タイプです。幅と高さを正しく入力して下さい。"},
-        {"Image角パイプ", {"50", "3.2"}, 2, "25",
-         "角パイプの肉厚が大きすぎます。正方形の幅と厚みを正しく入力して下さい。"},
-        {"ImageL等辺", {"50", "", "6"}, 3, "50", "肉厚が大きすぎます。"},
-        {"ImageH縦a", {"100", "150", "200", "10", "8", "12"}, 5, "100", "肉厚が大きすぎます。"},
-        {"Image丸パイプ", {"50", "3.2"}, 2, "25", "パイプの肉厚が半径を超えてます。"},
-        {"Image角ムク縦", {"50", "100"}, 1, "150",
-         "断面は縦長タイプです。横長タイプに変更する場合は、前に戻って、断面を再選択して下さい。"},
+        // clang-format off
+        {"Image角パイプ縦", "50,100,3.2", 2, "40", "角パイプは、縦長タイプです。幅と高さを正しく入力して下さい。"},
+        {"Image角パイプ縦", "50,100,3.2", 3, "25", "角パイプの肉厚が大きすぎます。"},
+        {"Image角パイプ横", "100,50,3.2", 1, "40", "角パイプは、横長タイプです。幅と高さを正しく入力して下さい。"},
+        {"Image角パイプ", "50,3.2", 2, "25", "角パイプの肉厚が大きすぎます。正方形の幅と厚みを正しく入力して下さい。"},
+        {"ImageL等辺", "50,,6", 3, "50", "肉厚が大きすぎます。"},
+        {"ImageH縦a", "100,150,200,10,8,12", 5, "100", "肉厚が大きすぎます。"},
+        {"Image丸パイプ", "50,3.2", 2, "25", "パイプの肉厚が半径を超えてます。"},
+        {"Image角ムク縦", "50,100", 1, "150", "断面は縦長タイプです。横長タイプに変更する場合は、前に戻って、断面を再選択して下さい。"},
         // Typed key by key, "1e10" would be computed first.
-        {"Image丸solid", {"10"}, 1, "1e100", "寸法が計算できる範囲を超えています。"},
+        {"Image丸solid", "10", 1, "1e100", "寸法が計算できる範囲を超えています。"},
+        // clang-format on
     };
     for (const auto& c : checks) {
         SCOPED_TRACE(std::string(c.picture) + " " + c.value);
         open(c.picture);
+        const QStringList good = QString(c.good).split(',');
         for (int k = 1; k <= 6; ++k) {
-            EXPECT_EQ(hen(k)->isVisible(), k <= int(c.good.size()) && *c.good[k - 1]) << k;
+            EXPECT_EQ(hen(k)->isVisible(), !good.value(k - 1).isEmpty()) << k;
             EXPECT_EQ(ctl(QStringLiteral("LabelHEN%1M").arg(k))->isVisible(), hen(k)->isVisible());
         }
         int drawings = 0;
         for (auto* p : s().window().findChildren<Picture*>())
             drawings += p->isVisible() && p->hasImage();
         EXPECT_EQ(drawings, 1);
-        for (std::size_t k = 0; k < c.good.size(); ++k)
-            hen(int(k) + 1)->setText(QString::fromUtf8(c.good[k]));
-        const QStringList good = results();
+        for (int k = 0; k < good.size(); ++k)
+            hen(k + 1)->setText(good[k]);
+        const QStringList before = results();
         const QString designation = caption("Labeldsize");
-        ASSERT_FALSE(good[0].isEmpty());
+        ASSERT_FALSE(before[0].isEmpty());
         const int beeps = run.counters.beeps;
         hen(c.field)->setText(c.value);
         EXPECT_EQ(bikou(), QString::fromUtf8(c.message));
         EXPECT_EQ(run.counters.beeps, beeps + 1);
-        EXPECT_EQ(results(), good);
+        EXPECT_EQ(results(), before);
         EXPECT_EQ(caption("Labeldsize"), designation);
         back();
     }
 }
 
-// The frame is 1815 twips square at (720, 4560). An upright bar 50 × 100 at k = round(1815 /
-// 100) = 18 hangs from its top, 900 wide at 720 + 457; a refused entry keeps the sketch. The
-// T's flange and web are one outline of 8 corners; a tube's hole is left out.
+// T 100 × 50 at k = round(1815 / 100) = 18: flange 1815 × 180 at (720, 4560), web 108 wide
+// below it; parts sharing an edge become one outline of 8 corners; a tube's hole is left out.
 TEST_F(SectionCalc, TheSketchOfTheSection) {
-    open("Image角ムク縦");
-    EXPECT_FALSE(canvas()->sketch());
-    typeInto(hen(1), "50");
-    typeInto(hen(2), "100");
-    ASSERT_TRUE(canvas()->sketch());
-    EXPECT_EQ(canvas()->sectionPath().boundingRect(), QRectF(1177, 4560, 900, 1815));
-    hen(1)->setText("150"); // lying: refused
-    EXPECT_EQ(canvas()->sectionPath().boundingRect(), QRectF(1177, 4560, 900, 1815));
-    back();
     open("ImageT縦");
+    EXPECT_FALSE(canvas()->sketch());
     for (auto [k, v] : {std::pair{1, "100"}, {2, "50"}, {3, "10"}, {4, "6"}})
         typeInto(hen(k), v);
     const QPainterPath& p = canvas()->sectionPath();
-    const QPolygonF outline = p.toFillPolygon();
     EXPECT_EQ(p.toFillPolygons().size(), 1);
-    EXPECT_EQ(outline.isClosed() ? outline.size() - 1 : outline.size(), 8);
+    EXPECT_EQ(p.toFillPolygon().size() - p.toFillPolygon().isClosed(), 8);
     EXPECT_TRUE(p.contains(QPointF(1627, 4650)));  // the joint of flange and web
     EXPECT_FALSE(p.contains(QPointF(1000, 5000))); // beside the web
+    EXPECT_EQ(p.boundingRect(), QRectF(720, 4560, 1815, 900));
+    hen(4)->setText("100"); // refused: the sketch stays
+    EXPECT_EQ(canvas()->sectionPath().boundingRect(), QRectF(720, 4560, 1815, 900));
     back();
     open("Image角パイプ");
     typeInto(hen(1), "100");
@@ -182,21 +184,6 @@ TEST_F(SectionCalc, GoingOnOnTheBeamRoad) {
     click(ctl("Commandtugi"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     EXPECT_EQ(run.registry.screen<Form入力計算>().control<QLineEdit>("Textdi")->text(), good[3]);
-}
-
-// Back: the size screen, the calculator unloaded; opening again starts fresh. "おわり" ends.
-TEST_F(SectionCalc, BackAndEnd) {
-    open("Image丸パイプ");
-    EXPECT_FALSE(shown("Commandtugi")); // the section road ends here
-    typeInto(hen(1), "60.5");
-    click(ctl("Commandmae"));
-    EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
-    EXPECT_EQ(run.registry.screen<Form材サイズ選択>().mousePointer(), app::MousePointer::Default);
-    EXPECT_FALSE(s().isLoaded());
-    click(run.registry.screen<Form材サイズ選択>().control<QWidget>("CmdZIE"));
-    EXPECT_EQ(hen(1)->text(), "");
-    click(ctl("Commandend"));
-    EXPECT_EQ(run.counters.ends, 1);
 }
 
 } // namespace
