@@ -66,12 +66,10 @@ struct Walk {
     void run(int events) {
         for (event = 1; event <= events && !::testing::Test::HasFailure(); ++event) {
             if (!program || program->registry.hasEnded()) {
-                program.reset();
-                QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                program.reset(); // its windows go first
                 program = std::make_unique<ProgramRun>();
                 program->registry.screen<FormOpen>().show();
-                ++runs;
-                stale = false;
+                ++runs, stale = false;
                 typed.clear();
             }
             act();
