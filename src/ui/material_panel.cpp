@@ -117,9 +117,10 @@ catalog::MaterialTexts MaterialPanel::boxTexts() const {
 
 void MaterialPanel::commit() {
     const bool direct = !listMode();
-    if (direct) record_.zaisitu = typedName_->text();
     const catalog::Material* chosen = catalog::material(record_.zaitype);
     if (!chosen) return;
+    // In list mode the material is the list's, even after a typed name went on earlier.
+    record_.zaisitu = direct ? typedName_->text() : qtext(chosen->zaisitu);
     store(record_, catalog::committedValues(*chosen, direct, boxTexts()));
 }
 

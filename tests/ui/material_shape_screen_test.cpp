@@ -96,6 +96,11 @@ TEST_F(MaterialScreen, ADirectlyEnteredMaterialGoesOnWithItsNameAndValues) {
     EXPECT_NEAR(s().DkmagevOld, 1020.408, 1e-3);
     EXPECT_EQ(sizes.control<QLineEdit>("TxtHiju")->text(), "1.9");
     EXPECT_TRUE(sizes.control<Label>("Labelzaisitu")->caption().startsWith("GFRP板 - "));
+    // Back to the list after the typed name went on: the list's material goes on again.
+    click(sizes.control<QWidget>("Commandmae"));
+    click(ctl("CmdList"));
+    click(ctl("Commandtugi"));
+    EXPECT_EQ(s().zaisitu, "アルミ合金－A6063-T5");
 }
 
 // A lipped channel takes a double-click as a click; "その他の断面" goes straight on, the frame
