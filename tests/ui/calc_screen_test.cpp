@@ -219,13 +219,7 @@ TEST_F(CalcScreen, PrintingThroughTheDialogAndToAPdfFile) {
     road();
     type("TextHEN1", "1000");
     type("TextHEN2", "2000");
-    run.counters.copiesChosen = std::nullopt;
-    click(ctl("CmdPrin"));
-    EXPECT_EQ(run.counters.printDialogs, 1);
-    EXPECT_TRUE(run.counters.printed.empty());
-    run.counters.copiesChosen = 2;
-    click(ctl("CmdPrin"));
-    EXPECT_EQ(run.counters.printed, (std::vector<std::pair<QString, int>>{{"Form入力計算", 2}}));
+    printCancelledThenTwice(run, ctl("CmdPrin"), "Form入力計算");
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
 
     const QString file = folder.filePath("calc.pdf");

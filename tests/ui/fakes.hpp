@@ -121,4 +121,16 @@ inline void closeBox(QWidget* window) {
     window->close();
 }
 
+// "印刷" twice: the dialog cancelled prints nothing; then two copies of `screen`'s window.
+inline void printCancelledThenTwice(ProgramRun& run, QWidget* printButton, const char* screen) {
+    run.counters.copiesChosen = std::nullopt;
+    click(printButton);
+    EXPECT_EQ(run.counters.printDialogs, 1);
+    EXPECT_TRUE(run.counters.printed.empty());
+    run.counters.copiesChosen = 2;
+    click(printButton);
+    EXPECT_EQ(run.counters.printed,
+              (std::vector<std::pair<QString, int>>{{QString::fromUtf8(screen), 2}}));
+}
+
 } // namespace testing_ui

@@ -76,14 +76,7 @@ TEST_F(SectionWalk, PrintingTheCalculator) {
     open("Image丸パイプ");
     typeInto(hen(1), "60.5");
     typeInto(hen(2), "3.2");
-    run.counters.copiesChosen = std::nullopt;
-    click(ctl("CmdPrin"));
-    EXPECT_EQ(run.counters.printDialogs, 1);
-    EXPECT_TRUE(run.counters.printed.empty());
-    run.counters.copiesChosen = 2;
-    click(ctl("CmdPrin"));
-    EXPECT_EQ(run.counters.printed,
-              (std::vector<std::pair<QString, int>>{{QStringLiteral("Form入力断面他"), 2}}));
+    printCancelledThenTwice(run, ctl("CmdPrin"), "Form入力断面他");
     QTemporaryDir out;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
