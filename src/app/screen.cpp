@@ -1,11 +1,12 @@
 #include "app/screen.hpp"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
 #include <vector>
-#include <QGuiApplication>
 
 #include "app/colors.hpp"
 #include "app/registry.hpp"
@@ -30,6 +31,19 @@ void FormWindow::closeEvent(QCloseEvent* e) {
 
 void FormWindow::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        QWidget* focus = focusWidget();
+        // Enter in a text field finishes that field and moves on in the Tab order: it never
+        // presses a button that the field does not belong to.
+        if (qobject_cast<QLineEdit*>(focus)) {
+            focusNextChild();
+            return;
+        }
+        // A button that has the focus keeps Enter, as it keeps Space.
+        if (auto* button = qobject_cast<QAbstractButton*>(focus);
+            button && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
         for (QPushButton* b : findChildren<QPushButton*>())
             if (b->isDefault() && b->isVisible() && b->isEnabled()) {
                 b->click();
@@ -83,7 +97,9 @@ void Screen::load() {
     if (window_ || registry_.hasEnded()) return;
     window_ = new FormWindow(*this);
     build(*window_);
-    setMousePointer(pointer_);
+    // A fresh window starts with the default pointer: an hourglass this screen set before its
+    // last unload belonged to a step that is over.
+    pointer_ = MousePointer::Default;
     onLoad();
     // After the load handler, which lays some screens out for their case.
     if (window_) orderTabsByReading(*window_);
@@ -98,6 +114,9 @@ void Screen::show() {
     if (registry_.hasEnded()) return;
     load();
     if (!window_) return;
+    // The arriving or returning screen shows the default pointer, whatever it showed when it
+    // was left.
+    setMousePointer(MousePointer::Default);
     window_->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         window_->raise();

@@ -27,7 +27,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-    // Enter that no control took presses the screen's default button ("次に進む").
+    // Enter in a text field moves to the next field; on a button it presses that button;
+    // otherwise (a list, a picture that took no key) the screen's default button ("次に進む").
     void keyPressEvent(QKeyEvent* e) override;
 
 private:

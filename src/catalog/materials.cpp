@@ -62,11 +62,16 @@ constexpr std::array<Material, 14> kMaterials{{
 // Kilogram-force and newton: 9.8 exactly, everywhere in this program.
 constexpr double kKgfToN = 9.8;
 
-double oldFromSi(double si) {
-    return roundSignificant(si * 100.0 / kKgfToN, 3);
+// A box may hold a number beyond the range of a double: keep the largest one there is.
+double finite(double v) {
+    return std::clamp(v, std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max());
 }
 
 } // namespace
+
+double oldUnitFromSi(double si) {
+    return finite(roundSignificant(finite(si * 100.0 / kKgfToN), 3));
+}
 
 std::span<const Material> materials() {
     return kMaterials;
@@ -107,12 +112,6 @@ MaterialValues committedValues(const Material& chosen, bool directEntry,
     const auto typed = [directEntry](const std::string& box, const std::string& catalogText) {
         return directEntry || box != catalogText;
     };
-    // A box may hold a number beyond the range of a double: keep the largest one there is.
-    const auto finite = [](double v) {
-        return std::clamp(v, std::numeric_limits<double>::lowest(),
-                          std::numeric_limits<double>::max());
-    };
-    const auto old = [&](double si) { return finite(si * 100.0 / kKgfToN); };
     MaterialValues v{chosen.yang,     chosen.kmage,      chosen.kashuku,
                      chosen.ksendan,  chosen.hiju,       chosen.yangOld,
                      chosen.kmageOld, chosen.kashukuOld, chosen.ksendanOld};
@@ -129,7 +128,7 @@ MaterialValues committedValues(const Material& chosen, bool directEntry,
     for (const auto& f : fields) {
         if (!typed(f.box, f.catalogText)) continue;
         f.si = finite(numtext::value(f.box));
-        if (f.oldUnit) *f.oldUnit = old(f.si);
+        if (f.oldUnit) *f.oldUnit = oldUnitFromSi(f.si);
     }
     return v;
 }
@@ -145,13 +144,42 @@ double roundSignificant(double v, int digits) {
 }
 
 OldUnits oldUnitsFromSi(double yang, double kmage, double kashuku, double ksendan) {
-    return {oldFromSi(yang), oldFromSi(kmage), oldFromSi(kashuku), oldFromSi(ksendan)};
+    return {oldUnitFromSi(yang), oldUnitFromSi(kmage), oldUnitFromSi(kashuku),
+            oldUnitFromSi(ksendan)};
 }
 
 OldUnits oldUnitsFromSiTexts(std::string_view yang, std::string_view kmage,
                              std::string_view kashuku, std::string_view ksendan) {
     return oldUnitsFromSi(numtext::value(yang), numtext::value(kmage), numtext::value(kashuku),
                           numtext::value(ksendan));
+}
+
+} // namespace catalog
+
+namespace catalog {
+
+std::optional<MaterialValue> firstUnusableValue(const MaterialTexts& boxes) {
+    const std::pair<const std::string*, MaterialValue> inOrder[] = {
+        {&boxes.kmage, MaterialValue::Kmage},
+        {&boxes.kashuku, MaterialValue::Kashuku},
+        {&boxes.ksendan, MaterialValue::Ksendan},
+        {&boxes.yang, MaterialValue::Yang},
+        {&boxes.hiju, MaterialValue::Hiju}};
+    for (const auto& [text, which] : inOrder)
+        if (!numtext::positiveNumber(*text)) return which;
+    return std::nullopt;
+}
+
+std::string unusableValueMessage(MaterialValue v) {
+    // The names of the boxes' captions, without their units.
+    static constexpr std::string_view kNames[] = {"許容曲げ", "許容圧縮", "許容せん断",
+                                                  "ヤング係数", "比重"};
+    return notPositiveMessage(kNames[static_cast<int>(v)]);
+}
+
+std::string notPositiveMessage(std::string_view name) {
+    return "「" + std::string(name) +
+           "」が正の数ではありません。\r半角数字で正の値を入力してください。";
 }
 
 } // namespace catalog

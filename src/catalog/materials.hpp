@@ -57,14 +57,32 @@ OldUnits oldUnitsFromSiTexts(std::string_view yang, std::string_view kmage,
 
 // The values a material carries to the later screens. A value whose box still shows the chosen
 // entry's catalog text keeps the catalog value exactly, old units included; a value typed over
-// (or every value, in direct entry) is taken from its box, and its old unit is that SI value
-// times 100 / 9.8, unrounded. The specific gravity follows its box the same way.
+// (or every value, in direct entry) is taken from its box, and its old unit is converted as the
+// catalog converts its own (x 100 / 9.8, three significant figures). The specific gravity
+// follows its box the same way.
 struct MaterialValues {
     double yang, kmage, kashuku, ksendan, hiju;
     double yangOld, kmageOld, kashukuOld, ksendanOld;
 };
 MaterialValues committedValues(const Material& chosen, bool directEntry,
                                const MaterialTexts& boxes);
+
+// The five value boxes, top to bottom as the material screen shows them.
+enum class MaterialValue { Kmage, Kashuku, Ksendan, Yang, Hiju };
+
+// The first box whose text is not a positive number (numtext::positiveNumber), or none: a
+// material goes on only with five usable values.
+std::optional<MaterialValue> firstUnusableValue(const MaterialTexts& boxes);
+
+// What a screen says of a box that holds no positive number, by the box's name:
+// 「比重」が正の数ではありません。 and how to mend it, on a second line (character 13).
+std::string notPositiveMessage(std::string_view name);
+// The same for a material value box.
+std::string unusableValueMessage(MaterialValue v);
+
+// The old-unit value of an SI stress or modulus typed in: x 100 / 9.8, three significant
+// figures, as the catalog's own old values (120 N/mm2 gives 1220 kg/cm2).
+double oldUnitFromSi(double si);
 
 // A number rounded to `digits` significant figures, halves away from zero on its decimal form.
 double roundSignificant(double v, int digits);

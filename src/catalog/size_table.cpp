@@ -367,4 +367,21 @@ std::string weightTextForArea(std::string_view areaText, std::string_view specif
     return numtext::format(sg * numtext::value(areaText) * 100 * kGravity / 1000, kMassPattern);
 }
 
+std::string markEdited(std::string_view designation) {
+    if (designation == kTypedDesignation || designation.ends_with(kEditedMark))
+        return std::string(designation);
+    return std::string(designation) + std::string(kEditedMark);
+}
+
+std::string sectionDesignation(const SelectedSize* listed, const SectionFigures& shown) {
+    if (!listed) return std::string(kTypedDesignation);
+    // By figure, not by text: "20.0" typed over "20" still describes the row.
+    const auto same = [](const std::string& a, const std::string& b) {
+        return numtext::value(a) == numtext::value(b);
+    };
+    const bool asListed = same(shown.area, listed->textMenseki) && same(shown.z, listed->textDz) &&
+                          same(shown.i, listed->textDi) && same(shown.radius, listed->txtD2r);
+    return asListed ? listed->danmenSize : markEdited(listed->danmenSize);
+}
+
 } // namespace catalog

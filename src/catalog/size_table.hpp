@@ -97,4 +97,18 @@ std::string massTextForArea(std::string_view areaText, std::string_view specific
 // never disagree after the area was typed over.
 std::string weightTextForArea(std::string_view areaText, std::string_view specificGravityText);
 
+// The designation a section goes on with, so that no screen or print names a size whose
+// figures it does not show: the row's own while the boxes hold the row's area, Z, I and i;
+// marked "（値を変更）" once one of them was typed over; "直接入力" for properties typed in
+// with no row (`listed` empty).
+inline constexpr std::string_view kTypedDesignation = "直接入力";
+inline constexpr std::string_view kEditedMark = "（値を変更）";
+struct SectionFigures {
+    std::string area, z, i, radius;
+};
+std::string sectionDesignation(const SelectedSize* listed, const SectionFigures& shown);
+// A designation whose figures were changed after it was chosen; marks it once, and leaves
+// "直接入力" as it is (typed figures are the user's own).
+std::string markEdited(std::string_view designation);
+
 } // namespace catalog

@@ -206,6 +206,36 @@ double value(std::string_view text) {
     return result == 0.0 ? 0.0 : result;
 }
 
+std::optional<double> positiveNumber(std::string_view text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    const std::string_view t = text.substr(begin, end - begin);
+    std::size_t i = 0, digits = 0;
+    if (i < t.size() && t[i] == '+') ++i;
+    for (; i < t.size() && isDigit(t[i]); ++i)
+        ++digits;
+    if (i < t.size() && t[i] == '.')
+        for (++i; i < t.size() && isDigit(t[i]); ++i)
+            ++digits;
+    if (digits == 0) return std::nullopt;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t exponentDigits = 0;
+        for (; i < t.size() && isDigit(t[i]); ++i)
+            ++exponentDigits;
+        if (exponentDigits == 0) return std::nullopt;
+    }
+    if (i != t.size()) return std::nullopt;
+    const double v = value(t);
+    // value() saturates beyond the double range; such a figure is no measurement either.
+    if (!(v > 0) || v >= std::numeric_limits<double>::max()) return std::nullopt;
+    return v;
+}
+
 std::string format(double v, std::string_view pattern) {
     if (!std::isfinite(v)) return {};
     const Pattern pat = parsePattern(pattern);

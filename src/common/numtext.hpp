@@ -2,6 +2,7 @@
 // value(), and is written with format() or leadingBlank().
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,12 @@ namespace numtext {
 // exponent (E or D) is accepted, reading stops at the first other character, and a text
 // without a number is 0. Never fails; a number beyond the double range saturates.
 double value(std::string_view text);
+
+// A value the user typed where only a positive number makes sense (a material constant, a
+// section property): the whole text, blanks around it aside, is one number in half-width
+// digits with "." as the point and an optional exponent, and it is positive and finite.
+// Otherwise none: "1,9" is not 1 and "abc" is not 0 here.
+std::optional<double> positiveNumber(std::string_view text);
 
 // A number in a display pattern such as "####0.00", "#########0", "###0.0 %" or "0.".
 // Rounds half away from zero on the shortest decimal form of the double (2.675 -> "2.68"),

@@ -108,6 +108,9 @@ void showHantei(CalcControls& c, const beam::Hantei& h) {
 }
 
 void clearHantei(CalcControls& c) {
+    // The bar and its outlines go with the verdict: left beside cleared results they would
+    // read as a live result.
+    c.canvas->erase();
     c.label丸->hide();
     c.label100->hide();
     c.label判定->setCaption({});

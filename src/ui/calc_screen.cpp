@@ -16,6 +16,8 @@
 #include "app/colors.hpp"
 #include "app/registry.hpp"
 #include "app/twips.hpp"
+#include "catalog/materials.hpp"
+#include "catalog/size_table.hpp"
 #include "ui/beam_type_screen.hpp"
 #include "ui/calc_controls.hpp"
 #include "ui/calc_results.hpp"
@@ -128,6 +130,10 @@ void Form入力計算::connectHandlers(app::FormWindow& w) {
         QObject::connect(f, &QLineEdit::textEdited, &w, [this] {
             if (c_) c_->saikeisan->show();
         });
+    for (QLineEdit* f : {c.dz, c.di, c.juryou})
+        QObject::connect(f, &QLineEdit::textEdited, &w, [this] { sectionValueEdited(); });
+    for (TwinField* f : {&c.yang, &c.kmage})
+        QObject::connect(f->si, &QLineEdit::textEdited, &w, [this, f] { materialValueEdited(*f); });
     QObject::connect(c.saikeisan, &QPushButton::clicked, &w, [this] { calcDispatch(); });
     QObject::connect(c.prin, &QPushButton::clicked, &w, [this] { printClicked(); });
     QObject::connect(c.top, &QPushButton::clicked, &w, [this] { restart(); });
@@ -197,6 +203,23 @@ void Form入力計算::fieldChanged(int field) {
     }
     calcDispatch();
     maeText(field) = text;
+}
+
+// The designation names the section only while its figures are the ones taken over.
+void Form入力計算::sectionValueEdited() {
+    const auto same = [](const QLineEdit* box, const QString& taken) {
+        return valueOf(box->text()) == valueOf(taken);
+    };
+    const bool asTaken = same(c_->dz, takenOver_.z) && same(c_->di, takenOver_.i) &&
+                         same(c_->juryou, takenOver_.mass);
+    const QString& d = takenOver_.designation;
+    c_->dsize->setCaption(asTaken ? d : qtext(catalog::markEdited(d.toStdString())));
+}
+
+// The old-unit twin shows the edited value too, converted as the material screen converts.
+void Form入力計算::materialValueEdited(TwinField& value) {
+    value.old->setText(
+        qtext(catalog::plainText(catalog::oldUnitFromSi(valueOf(value.si->text())))));
 }
 
 QString& Form入力計算::maeText(int field) {

@@ -12,6 +12,7 @@ class QLineEdit;
 namespace ui {
 
 struct CalcControls;
+struct TwinField;
 
 class Form入力計算 final : public app::Screen {
 public:
@@ -75,8 +76,15 @@ private:
     void printClicked();
     void backClicked();
     QString& maeText(int field);
+    void sectionValueEdited();
+    void materialValueEdited(TwinField& value);
 
     int Pw = 1; // 1 total load, 2 load per metre
+    // The section as taken over, to tell when an edit of its figures makes the designation
+    // untrue.
+    struct TakenOverSection {
+        QString designation, z, i, mass;
+    } takenOver_;
     std::unique_ptr<CalcControls> c_;
 };
 

@@ -78,6 +78,7 @@ void Form入力計算::takeOverValues() {
         c.di->setText(r.i);
         c.d2r->setText(r.radius);
     }
+    takenOver_ = {c.dsize->caption(), c.dz->text(), c.di->text(), c.juryou->text()};
 }
 
 void Form入力計算::setUpCase() {

@@ -163,11 +163,20 @@ void Picture::focusOutEvent(QFocusEvent* e) {
 Picture* Picture::neighbour(int key) const {
     QPoint step;
     switch (key) {
-    case Qt::Key_Left: step = {-1, 0}; break;
-    case Qt::Key_Right: step = {1, 0}; break;
-    case Qt::Key_Up: step = {0, -1}; break;
-    case Qt::Key_Down: step = {0, 1}; break;
-    default: return nullptr;
+    case Qt::Key_Left:
+        step = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        step = {1, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -1};
+        break;
+    case Qt::Key_Down:
+        step = {0, 1};
+        break;
+    default:
+        return nullptr;
     }
     QWidget* w = window();
     const auto centre = [w](const QWidget* p) { return p->mapTo(w, p->rect().center()); };
@@ -356,6 +365,26 @@ QLineEdit* addTextBox(QWidget* parent, const QString& name, const QRect& twips, 
     return t;
 }
 
+void markUnusableBox(QLineEdit* box) {
+    static const char* const kMark = "hariUnusableMark";
+    if (box->findChild<QObject*>(kMark, Qt::FindDirectChildrenOnly)) return; // marked already
+    // The mark is a child of the box: it lives until the text changes, then puts the box's own
+    // colours back and goes.
+    auto* mark = new QObject(box);
+    mark->setObjectName(kMark);
+    const QPalette normal = box->palette();
+    QPalette p = normal;
+    p.setColor(QPalette::Base, kUnusableBoxColour);
+    p.setColor(QPalette::Text, QColor(255, 255, 255));
+    box->setPalette(p);
+    QObject::connect(box, &QLineEdit::textChanged, mark, [box, mark, normal] {
+        box->setPalette(normal);
+        QObject::disconnect(box, nullptr, mark, nullptr);
+        mark->setObjectName({});
+        mark->deleteLater();
+    });
+}
+
 QListWidget* addListBox(QWidget* parent, const QString& name, const QRect& twips, Font font) {
     auto* l = new QListWidget(parent);
     l->setObjectName(name);
@@ -369,8 +398,9 @@ QListWidget* addListBox(QWidget* parent, const QString& name, const QRect& twips
 int addLabelledBoxes(QWidget* parent, std::initializer_list<LabelledBox> rows, BoxColumn c) {
     int top = c.top;
     for (const LabelledBox& r : rows) {
-        Label* caption = addLabel(parent, QString::fromUtf8(r.label),
-                                  {c.left, top, c.labelWidth, c.height}, QString::fromUtf8(r.caption));
+        Label* caption =
+            addLabel(parent, QString::fromUtf8(r.label), {c.left, top, c.labelWidth, c.height},
+                     QString::fromUtf8(r.caption));
         *r.field = addTextBox(parent, QString::fromUtf8(r.box),
                               {c.left + c.labelWidth, top, c.boxWidth, c.height});
         caption->setBuddy(*r.field); // a screen reader names the box by its caption

@@ -143,6 +143,9 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QRect& twips,
 // silent when the text does not change.
 QLineEdit* addTextBox(QWidget* parent, const QString& name, const QRect& twips,
                       const QString& text = {}, Font font = {});
+// A box whose text cannot go on is shown red until it changes; the mark then goes by itself.
+inline const QColor kUnusableBoxColour{255, 0, 0};
+void markUnusableBox(QLineEdit* box);
 // A list box of single-selection text rows; currentRowChanged is its click.
 QListWidget* addListBox(QWidget* parent, const QString& name, const QRect& twips, Font font = {});
 // A column of captioned text boxes: each label at `left`, its box after it, one row a `pitch`.

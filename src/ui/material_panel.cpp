@@ -115,6 +115,28 @@ catalog::MaterialTexts MaterialPanel::boxTexts() const {
             hiju_->text().toStdString()};
 }
 
+QLineEdit* MaterialPanel::box(catalog::MaterialValue v) const {
+    switch (v) {
+    case catalog::MaterialValue::Kmage:
+        return kmage_;
+    case catalog::MaterialValue::Kashuku:
+        return kashuku_;
+    case catalog::MaterialValue::Ksendan:
+        return ksendan_;
+    case catalog::MaterialValue::Yang:
+        return yang_;
+    case catalog::MaterialValue::Hiju:
+        break;
+    }
+    return hiju_;
+}
+
+std::optional<catalog::MaterialValue> MaterialPanel::markUnusable() {
+    const std::optional<catalog::MaterialValue> bad = catalog::firstUnusableValue(boxTexts());
+    if (bad) markUnusableBox(box(*bad));
+    return bad;
+}
+
 void MaterialPanel::commit() {
     const bool direct = !listMode();
     const catalog::Material* chosen = catalog::material(record_.zaitype);

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 #include "catalog/materials.hpp"
 
@@ -41,12 +42,16 @@ public:
 
     // The texts of Textkmage, Textkashuku, Textksendan, Textyang and Texthiju.
     catalog::MaterialTexts boxTexts() const;
+    // Marks the first value box that holds no positive number (red until it is typed in) and
+    // says which it is; none when all five can go on.
+    std::optional<catalog::MaterialValue> markUnusable();
     // Takes the name and values the user goes on with: the typed name in direct entry, and
     // every value box typed over.
     void commit();
 
 private:
     void selected(int row);
+    QLineEdit* box(catalog::MaterialValue v) const;
 
     MaterialRecord& record_;
     QListWidget* list_;

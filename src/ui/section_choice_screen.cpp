@@ -86,16 +86,14 @@ void Form断面選択::shapeClicked(int code) {
 void Form断面選択::shapeDoubleClicked(int code) {
     setMousePointer(app::MousePointer::Hourglass);
     choose(code);
-    ShowSizeScreen();
     // Stays so while the screen is hidden; the size screen resets it on the way back.
-    setMousePointer(app::MousePointer::Hourglass);
+    if (ShowSizeScreen()) setMousePointer(app::MousePointer::Hourglass);
 }
 
 void Form断面選択::otherClicked() {
     setMousePointer(app::MousePointer::Hourglass);
     choose(shape::kOther);
-    ShowSizeScreen();
-    setMousePointer(app::MousePointer::Hourglass);
+    if (ShowSizeScreen()) setMousePointer(app::MousePointer::Hourglass);
 }
 
 void Form断面選択::HighlightPrompt() {
@@ -104,10 +102,22 @@ void Form断面選択::HighlightPrompt() {
     prompt.setForeColor(app::textColorOn(QColor(0, 0, 255)));
 }
 
-void Form断面選択::ShowSizeScreen() {
+bool Form断面選択::ShowSizeScreen() {
+    // A value that is no positive number would be read as some other number, or as none, and
+    // the beam checked with it without a word: the material does not go on so.
+    if (const std::optional<catalog::MaterialValue> bad = material_->markUnusable()) {
+        setMousePointer(app::MousePointer::Default);
+        Label& prompt = shapes_->prompt();
+        prompt.setCaption(qtext(catalog::unusableValueMessage(*bad)));
+        prompt.setBackColor(QColor(255, 0, 0));
+        prompt.setForeColor(QColor(255, 255, 255));
+        beep();
+        return false;
+    }
     material_->commit();
     registry().screen<Form材サイズ選択>().show();
     hide();
+    return true;
 }
 
 void Form断面選択::nextClicked() {

@@ -26,8 +26,9 @@ public:
     // The texts of the five value boxes, which the later screens copy.
     catalog::MaterialTexts valueTexts();
 
-    // Commits the material and shows the size screen.
-    void ShowSizeScreen();
+    // Commits the material and shows the size screen; refuses (false) while a value box holds
+    // no positive number.
+    bool ShowSizeScreen();
     // LblDanmensentaku on blue.
     void HighlightPrompt();
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/registry.hpp"
+#include "catalog/materials.hpp"
 #include "catalog/shapes.hpp"
 #include "common/numtext.hpp"
 #include "ui/calc_screen.hpp"
@@ -24,12 +25,6 @@ const QString kNoList = qtext(catalog::kNoListCaption);
 
 std::string text(const QLineEdit* box) {
     return box->text().toStdString();
-}
-
-// A section property the calculation can use: a positive, finite number.
-bool usable(const QLineEdit* box) {
-    const double v = numtext::value(text(box));
-    return v > 0 && v < std::numeric_limits<double>::infinity();
 }
 
 } // namespace
@@ -107,6 +102,7 @@ void Form材サイズ選択::onLoad() {
         QStringLiteral("表よりサイズをダブルクリック\r　または\r選択後「次に進む」をクリック"));
     c_.instructions->show();
 
+    listed_.reset();
     LoadSizeTable();
     ListDanmenSizeInput();
 
@@ -152,6 +148,7 @@ void Form材サイズ選択::ShowSelectedSize() {
     const catalog::SelectedSize s = catalog::selectSize(
         rows_[static_cast<std::size_t>(row)], registry().screen<Form断面選択>().valueTexts().hiju);
     DanmenSize = QString::fromStdString(s.danmenSize);
+    listed_ = s;
     Dmensekiv = s.dmensekiv;
     Dzv = s.dzv;
     Div = s.div;
@@ -173,6 +170,7 @@ void Form材サイズ選択::areaChanged() {
 }
 
 void Form材サイズ選択::showNoList(const QString& prompt) {
+    listed_.reset();
     c_.list->hide();
     c_.size->setCaption(kNoList);
     c_.instructions->hide();
@@ -196,18 +194,29 @@ void Form材サイズ選択::NoListDirectOrCalc() {
 }
 
 void Form材サイズ選択::nextClicked() {
-    // Each property on its own: a negative one would pass a product test in pairs.
-    if (usable(c_.area) && usable(c_.z) && usable(c_.i) && usable(c_.radius)) {
-        GoToBeamInput();
+    // Each value on its own, as a whole number text: "1,9" would be read as 1 and "abc" as 0,
+    // and the beam checked with them without a word.
+    const std::pair<QLineEdit*, const char*> boxes[] = {{c_.area, "面積"},       {c_.mass, "質量"},
+                                                        {c_.z, "断面係数"},      {c_.i, "二次M"},
+                                                        {c_.radius, "二次半径"}, {c_.hiju, "比重"}};
+    for (const auto& [box, name] : boxes) {
+        if (numtext::positiveNumber(text(box))) continue;
+        markUnusableBox(box);
+        c_.instructions->hide();
+        c_.prompt->setCaption(qtext(catalog::notPositiveMessage(name)));
+        c_.prompt->setBackColor(QColor(255, 0, 0));
+        c_.prompt->setForeColor(QColor(255, 255, 255));
+        c_.prompt->show();
+        beep();
         return;
     }
-    c_.prompt->setBackColor(QColor(255, 0, 0));
-    c_.prompt->setForeColor(QColor(255, 255, 255));
-    beep();
+    GoToBeamInput();
 }
 
 void Form材サイズ選択::GoToBeamInput() {
     setMousePointer(app::MousePointer::Hourglass);
+    DanmenSize = qtext(catalog::sectionDesignation(
+        listed_ ? &*listed_ : nullptr, {text(c_.area), text(c_.z), text(c_.i), text(c_.radius)}));
     Flg入力断面他 = 0;
     hide();
     registry().screen<Form入力計算>().show();

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "app/screen.hpp"
@@ -21,7 +22,8 @@ class Form材サイズ選択 final : public app::Screen {
 public:
     explicit Form材サイズ選択(app::Registry& registry);
 
-    // The chosen size; set only when a row of the list is selected.
+    // The designation of the section that goes on: the chosen row's, marked when its figures
+    // were typed over, or "直接入力" for typed properties.
     QString DanmenSize;
     double Dmensekiv = 0, Div = 0, Dzv = 0, D2rv = 0, Djuryouv = 0, DjuryouSIv = 0;
     int Flg入力断面他 = 0; // 1: the section comes from the calculator Form入力断面他
@@ -54,6 +56,7 @@ private:
     void showNoList(const QString& prompt);
 
     std::vector<catalog::SizeRow> rows_;
+    std::optional<catalog::SelectedSize> listed_; // the row the boxes were filled from
     QString readError_; // names the file that could not be read; empty when it was
 
     struct Controls {

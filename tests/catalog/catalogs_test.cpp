@@ -76,17 +76,17 @@ TEST(Materials, OldUnitsOfATypedMaterial) {
 }
 
 // Untouched boxes keep the catalog exactly; a typed box (or every box in direct entry) gives
-// its own value, old units × 100 / 9.8 unrounded: 200 -> 2040.8163, 205000 -> 2091836.73.
+// its own value, old units × 100 / 9.8 to three figures as the catalog's own:
+// 200 -> 2040.8163 -> 2040, 120 -> 1224.49 -> 1220, 205000 -> 2091836.73 -> 2090000.
 TEST(Materials, TypedValuesTravelOnAndUntouchedOnesKeepTheCatalog) {
     const catalog::Material& ss400 = *catalog::material(1);
     catalog::MaterialTexts boxes{"200", "157", "90.5", "205000", "7.9abc"};
     catalog::MaterialValues v = catalog::committedValues(ss400, false, boxes);
-    EXPECT_EQ((std::array{v.kmage, v.hiju, v.yang, v.kashukuOld, v.yangOld}),
-              (std::array{200.0, 7.9, 205000.0, 1600.0, 2100000.0}));
-    EXPECT_NEAR(v.kmageOld, 2040.8163, 1e-4);
+    EXPECT_EQ((std::array{v.kmage, v.hiju, v.yang, v.kashukuOld, v.yangOld, v.kmageOld}),
+              (std::array{200.0, 7.9, 205000.0, 1600.0, 2100000.0, 2040.0}));
 
-    v = catalog::committedValues(ss400, true, {"157", "157", "90.5", "205000", "7.85"});
-    EXPECT_NEAR(v.yangOld, 2091836.73, 1e-2);
+    v = catalog::committedValues(ss400, true, {"120", "157", "90.5", "205000", "7.85"});
+    EXPECT_EQ((std::array{v.kmageOld, v.yangOld}), (std::array{1220.0, 2090000.0}));
 
     // Nothing a box can hold makes a value that is not a number.
     v = catalog::committedValues(ss400, true, {"1e400", "-1e400", "abc", "", "１２"});
@@ -95,6 +95,18 @@ TEST(Materials, TypedValuesTravelOnAndUntouchedOnesKeepTheCatalog) {
         EXPECT_TRUE(std::isfinite(x)) << x;
     EXPECT_GT(v.kmageOld, 1e300);
     EXPECT_EQ((std::array{v.ksendan, v.yang, v.hiju}), (std::array{0.0, 0.0, 0.0}));
+}
+
+// The first of the five boxes, top to bottom, that holds no positive number is named.
+TEST(Materials, AMaterialGoesOnOnlyWithFivePositiveNumbers) {
+    using catalog::MaterialValue;
+    EXPECT_EQ(catalog::firstUnusableValue({"157", "157", "90.5", "205000", "7.85"}), std::nullopt);
+    EXPECT_EQ(catalog::firstUnusableValue({"157", "157", "90.5", "205000", "1,9"}),
+              MaterialValue::Hiju);
+    EXPECT_EQ(catalog::firstUnusableValue({"157", "0", "abc", "205000", "7.85"}),
+              MaterialValue::Kashuku);
+    EXPECT_EQ(catalog::unusableValueMessage(MaterialValue::Yang),
+              "「ヤング係数」が正の数ではありません。\r半角数字で正の値を入力してください。");
 }
 
 // The names made up where the table has none: by family (steel, stainless, aluminium, wood).

@@ -197,4 +197,21 @@ TEST(SelectedSize, MassAndWeightTexts) {
     EXPECT_NEAR(numtext::value(weight) / 7.693e300, 1.0, 1e-15) << weight;
 }
 
+// A designation stands for its row's figures: written otherwise it still does, changed it is
+// marked once, and typed properties carry no row's name.
+TEST(SizeDesignation, NamesARowOnlyWithItsFigures) {
+    const catalog::SelectedSize p20 =
+        catalog::selectSize(read("1,P-20,15.7,20,400,60,4.47\n", 1).rows.at(0), "7.85");
+    const auto name = [&](catalog::SectionFigures f) {
+        return catalog::sectionDesignation(&p20, f);
+    };
+    EXPECT_EQ(name({"20", "60", "400", "4.47"}), "P-20");
+    EXPECT_EQ(name({"20.0", " 60", "4e2", "4.470"}), "P-20");
+    EXPECT_EQ(name({"20", "61", "400", "4.47"}), "P-20（値を変更）");
+    EXPECT_EQ(name({"20", "60", "400", ""}), "P-20（値を変更）");
+    EXPECT_EQ(catalog::sectionDesignation(nullptr, {"20", "60", "400", "4.47"}), "直接入力");
+    EXPECT_EQ(catalog::markEdited("P-20（値を変更）"), "P-20（値を変更）");
+    EXPECT_EQ(catalog::markEdited("直接入力"), "直接入力");
+}
+
 } // namespace

@@ -23,6 +23,21 @@ TEST(NumtextValue, ReadsTheLeadingNumberAndNeverFails) {
     EXPECT_FALSE(std::signbit(numtext::value("-0.0")));
 }
 
+// Only a whole half-width number that is positive and finite: a comma, a second point, letters,
+// inner blanks or full-width digits make the text no number at all.
+TEST(NumtextPositiveNumber, TheWholeTextIsOnePositiveNumber) {
+    const struct {
+        const char* text;
+        std::optional<double> expected;
+    } cases[] = {{"7.85", 7.85}, {" 1.9 ", 1.9}, {"2.05e5", 205000.0}, {".5", 0.5},
+                 {"5.", 5.0},    {"+3", 3.0},    {"1,9", {}},          {"abc", {}},
+                 {"", {}},       {"0", {}},      {"-2", {}},           {"1.2.3", {}},
+                 {"1 2", {}},    {"１２", {}},   {"1e", {}},           {".", {}},
+                 {"1e400", {}},  {"1e-400", {}}, {"7e3x", {}},         {"0.0001", 0.0001}};
+    for (const auto& c : cases)
+        EXPECT_EQ(numtext::positiveNumber(c.text), c.expected) << '"' << c.text << '"';
+}
+
 // 2.675, 1.005, 9.995 and 0.00145 are stored just below the half; the user reads the half.
 // Also: never a minus zero; percent moves the point before rounding; "0." keeps the point.
 TEST(NumtextFormat, RoundsHalfAwayFromZeroOnTheDecimalTheUserReads) {

@@ -12,6 +12,7 @@
 
 #include "app/services.hpp"
 #include "ui/calc_screen.hpp"
+#include "ui/gauge_canvas.hpp"
 
 using namespace testing_ui;
 using namespace ui;
@@ -158,6 +159,8 @@ TEST_F(CalcScreen, TheKeypadWritesIntoTheMarkedFieldAndClearEmptiesAll) {
     for (const char* key : {"Number3", "Number0", "Number0", "Number0", "Command入力"})
         click(ctl(key));
     EXPECT_EQ(texts("TextHEN2 Textkajumo"), "3000. 3000");
+    EXPECT_EQ(caption("Label判定") + caption("Label丸"), "曲げ応力 短期 NG×"); // over 300 N/mm2
+    EXPECT_FALSE(s().window().findChild<GaugeCanvas*>()->drawn().empty());
     click(ctl("Number5"));
     click(ctl("CmdHensuKaijo"));
     EXPECT_EQ(texts("TextHEN1 TextHEN2 TextHEN3 TextHEN4 Textkajutawami Textjtawami Texttawamit"),
@@ -166,6 +169,8 @@ TEST_F(CalcScreen, TheKeypadWritesIntoTheMarkedFieldAndClearEmptiesAll) {
     const char* const zeros = "0.0 0 0.0 0.0 0 0.0 0.0 0 0.0";
     EXPECT_EQ(texts(kSi) + " " + texts(kSi, "Old"), QString(zeros) + " " + zeros);
     EXPECT_FALSE(shown("Label丸") || shown("ShapeHan1"));
+    // The bar painted behind the gauge went with the verdict.
+    EXPECT_TRUE(s().window().findChild<GaugeCanvas*>()->drawn().empty());
 }
 
 // An edited section value changes no result until "再計算" or the next input uses it.
@@ -175,6 +180,11 @@ TEST_F(CalcScreen, AnEditedSectionValueWaitsForRecalculation) {
     type("TextHEN1", "500");
     type("Textdz", "20");
     EXPECT_EQ(texts("Textkajumage Textmaget"), "100.0 115.4");
+    // The size no longer has these figures, and says so while they differ from its own.
+    EXPECT_EQ(caption("Labeldsize"), "P-A（値を変更）");
+    type("Textdz", "10");
+    EXPECT_EQ(caption("Labeldsize"), "P-A");
+    type("Textdz", "20");
     ASSERT_TRUE(shown("CmdSaikeisan"));
     EXPECT_EQ(ctl<QPushButton>("CmdSaikeisan")->text(), "再計算");
     click(ctl("CmdSaikeisan"));
@@ -183,6 +193,11 @@ TEST_F(CalcScreen, AnEditedSectionValueWaitsForRecalculation) {
     EXPECT_FALSE(shown("CmdSaikeisan"));
     type("Textyang", "102500");
     ASSERT_TRUE(shown("CmdSaikeisan"));
+    // The old-unit twins follow: 102500 * 100 / 9.8 = 1 045 918 -> 1 050 000 kg/cm2 and
+    // 100 * 100 / 9.8 = 1020.4 -> 1020, three figures as the material screen converts.
+    type("Textkmage", "100");
+    EXPECT_EQ(texts("TextyangOld TextkmageOld"), "1050000 1020");
+    type("Textkmage", "157");
     type("TextHEN1", "600"); // 1200 N·m / 20 = 60.0; 600 * 2000^3 / (3 * 102500 * 500000) = 31.22
     EXPECT_EQ(texts("Textkajumage Textkajutawami"), "60.0 31.2");
     EXPECT_FALSE(shown("CmdSaikeisan"));

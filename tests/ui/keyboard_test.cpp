@@ -57,6 +57,29 @@ TEST(Keyboard, TheSectionRoadWithoutAMouse) {
         "42.24");
 }
 
+// Enter in a field moves on to the next field and presses no button, though "次に進む" is the
+// default button on the beam road; a button with the focus takes Enter itself.
+TEST(Keyboard, EnterMovesOnFromAFieldAndPressesOnlyTheFocusedButton) {
+    QTemporaryDir noTables; // every computable shape then offers the calculator
+    ProgramRun run;
+    run.registry.setDataFolders({noTables.path().toStdString()});
+    toSectionCalculator(run, "ImageH縦a", BeamCase{"Image片持1", "Image片持集中"});
+    on("TextHEN1", {});
+    int k = 0;
+    for (const char* dim : {"100", "150", "200", "10", "8", "12"}) {
+        EXPECT_EQ(focused(), QStringLiteral("TextHEN%1").arg(++k));
+        QTest::keyClicks(shownWindow()->focusWidget(), dim);
+        press(Qt::Key_Return);
+    }
+    EXPECT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
+    EXPECT_EQ(run.counters.beeps, 0);
+    EXPECT_EQ(
+        run.registry.screen<Form入力断面他>().control<QLineEdit>("Text面積")->text().trimmed(),
+        "42.24");
+    on("Commandmae", {Qt::Key_Return});
+    EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
+}
+
 // A drawing is an image that says what it shows and cannot be pressed; a text box is named by
 // its caption, which follows the load unit; a result by row and column; a picture is a button
 // named by its choice that the reader can press.

@@ -62,17 +62,17 @@ TEST_F(MaterialScreen, OpensOnSs400AndAValueTypedOverTravelsOn) {
     EXPECT_EQ((std::pair{s().zaitype, s().danmentype}), (std::pair{1, 1}));
     EXPECT_EQ(boxes(), ss400);
     EXPECT_EQ(s().DksendanvOld, 924);
-    // A value typed over travels with its old unit (120 * 100 / 9.8 = 1224.49); the untouched
-    // ones keep the catalog's own old values.
+    // A value typed over travels with its old unit to three figures as the catalog's own
+    // (120 * 100 / 9.8 = 1224.49: 1220); the untouched ones keep the catalog's old values.
     typeInto(ctl<QLineEdit>("Textkmage"), "120");
     click(ctl("Commandtugi"));
     EXPECT_EQ(s().Dkmagev, 120);
-    EXPECT_NEAR(s().DkmagevOld, 1224.49, 5e-3);
+    EXPECT_EQ(s().DkmagevOld, 1220);
     EXPECT_EQ((std::pair{s().DkashukuvOld, s().DyangvOld}), (std::pair{1600.0, 2100000.0}));
 }
 
 // Back to the list, the list's choice and name; then the typed name and values go on: 100 N/mm2
-// is 100 * 100 / 9.8 = 1020.41 kg/cm2.
+// is 100 * 100 / 9.8 = 1020.41 kg/cm2, 1020 to three figures.
 TEST_F(MaterialScreen, ADirectlyEnteredMaterialGoesOnWithItsNameAndValues) {
     list()->setCurrentRow(2);
     click(ctl("CmdZaiNasi"));
@@ -88,12 +88,33 @@ TEST_F(MaterialScreen, ADirectlyEnteredMaterialGoesOnWithItsNameAndValues) {
     click(ctl("CmdZaiNasi"));
     typeInto(ctl<QLineEdit>("TxtZai"), "GFRP板");
     typeInto(ctl<QLineEdit>("Textkmage"), "100");
+    // A value that is no positive number does not go on, by any of the three ways on: "1,9"
+    // would be read as 1, "abc" as no self weight at all.
+    const QColor normal = ctl<QLineEdit>("Texthiju")->palette().color(QPalette::Base);
+    int beeps = 0;
+    for (const char* refused : {"1,9", "abc", "0", "-1.9", ""}) {
+        SCOPED_TRACE(refused);
+        typeInto(ctl<QLineEdit>("Texthiju"), refused);
+        for (const char* way : {"Commandtugi", "CommandSonota"})
+            click(ctl(way));
+        doubleClick(ctl("Image丸パイプ"));
+        EXPECT_EQ(visibleWindows(), QStringList{"Form断面選択"});
+        EXPECT_EQ(run.counters.beeps, beeps += 3);
+        EXPECT_EQ(ctl<QLineEdit>("Texthiju")->palette().color(QPalette::Base), QColor(255, 0, 0));
+        EXPECT_EQ(ctl<Label>("LblDanmensentaku")->caption(),
+                  "「比重」が正の数ではありません。\r半角数字で正の値を入力してください。");
+    }
     typeInto(ctl<QLineEdit>("Texthiju"), "1.9");
+    EXPECT_EQ(ctl<QLineEdit>("Texthiju")->palette().color(QPalette::Base), normal);
+    typeInto(ctl<QLineEdit>("Textyang"), "7e3x");
+    click(ctl("Commandtugi"));
+    EXPECT_TRUE(ctl<Label>("LblDanmensentaku")->caption().startsWith("「ヤング係数」"));
+    typeInto(ctl<QLineEdit>("Textyang"), "7e3");
     click(ctl("Commandtugi"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
     EXPECT_EQ(s().zaisitu, "GFRP板");
     EXPECT_EQ(s().zaitype, 3); // the family of the last material chosen in the list
-    EXPECT_NEAR(s().DkmagevOld, 1020.408, 1e-3);
+    EXPECT_EQ(s().DkmagevOld, 1020);
     EXPECT_EQ(sizes.control<QLineEdit>("TxtHiju")->text(), "1.9");
     EXPECT_TRUE(sizes.control<Label>("Labelzaisitu")->caption().startsWith("GFRP板 - "));
     // Back to the list after the typed name went on: the list's material goes on again.

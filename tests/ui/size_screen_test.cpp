@@ -8,6 +8,7 @@
 
 #include "catalog/shapes.hpp"
 #include "ui/beam_type_screen.hpp"
+#include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
 #include "ui/load_case_screens.hpp"
@@ -153,21 +154,50 @@ TEST_F(SizeScreen, NextRefusesAMissingZeroOrNegativeProperty) {
                      QString::fromUtf8(v[k]));
     };
     int beeps = 0;
-    for (auto refused :
-         {std::array{"10", "20", "100", "0"}, std::array{"10", "20", "100", ""},
-          std::array{"-10", "-20", "100", "3"}, std::array{"abc", "20", "100", "3"}}) {
+    // The message names the first box, top to bottom, that holds no positive number.
+    for (auto [refused, named] : {std::pair{std::array{"10", "20", "100", "0"}, "二次半径"},
+                                  std::pair{std::array{"10", "20", "100", ""}, "二次半径"},
+                                  std::pair{std::array{"-10", "-20", "100", "3"}, "面積"},
+                                  std::pair{std::array{"abc", "20", "100", "3"}, "面積"},
+                                  std::pair{std::array{"10", "1,9", "100", "3"}, "断面係数"}}) {
         fill(refused);
         click(ctl("Commandtugi"));
         EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"}) << refused[0] << refused[3];
         EXPECT_EQ(run.counters.beeps, ++beeps);
         EXPECT_EQ(ctl<Label>("LblDanmen")->backColor(), QColor(255, 0, 0));
+        EXPECT_TRUE(caption("LblDanmen").startsWith(QStringLiteral("「%1」").arg(named)));
     }
+    EXPECT_EQ(ctl<QLineEdit>("Textdz")->palette().color(QPalette::Base), QColor(255, 0, 0));
     fill({"10", "20", "100", "3.16"});
     // SUS403 (7.75): 10 cm2 is 7.75 kg/m, 75.95 N/m.
     EXPECT_EQ(boxes().mid(0, 3), (QStringList{"10", "7.75", "75.95"}));
     click(ctl("Commandtugi"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     EXPECT_EQ(s().mousePointer(), app::MousePointer::Hourglass);
+    EXPECT_EQ(s().DanmenSize, "直接入力");
+}
+
+// The designation goes on only with the figures of its row: typed over, it is marked; a later
+// visit with typed properties never carries the row of an earlier one.
+TEST_F(SizeScreen, TheDesignationNamesOnlyTheFiguresShown) {
+    const auto designation = [&] {
+        return run.registry.screen<Form入力計算>().control<Label>("Labeldsize")->caption();
+    };
+    road(0, "Image丸パイプ", true);
+    ctl<QListWidget>("ListDanmenSize")->setCurrentRow(1);
+    typeInto(ctl<QLineEdit>("Textdz"), "60.0"); // the row's own figure, written otherwise
+    click(ctl("Commandtugi"));
+    EXPECT_EQ(designation(), "P-20");
+    click(run.registry.screen<Form入力計算>().control<QWidget>("Commandmae"));
+    typeInto(ctl<QLineEdit>("Textdi"), "410");
+    click(ctl("Commandtugi"));
+    EXPECT_EQ(designation(), "P-20（値を変更）");
+    click(run.registry.screen<Form入力計算>().control<QWidget>("CmdTop"));
+    road(1, "Image溝縦", true);
+    for (const char* box : {"Text面積", "Textdz", "Textdi", "TxtD2r"})
+        typeInto(ctl<QLineEdit>(box), "5");
+    click(ctl("Commandtugi"));
+    EXPECT_EQ(designation(), "直接入力");
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
 #include "ui/load_case_screens.hpp"
+#include "ui/section_calc_screen.hpp"
 #include "ui/section_choice_screen.hpp"
+#include "ui/size_screen.hpp"
 
 using namespace testing_ui;
 using namespace ui;
@@ -94,6 +96,40 @@ TEST_F(WizardFlow, RestartUnloadsTheWizardAndKeepsTheVariables) {
     click(ctl<Form両端1>("Commandtugi"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form断面選択"});
     EXPECT_EQ(run.counters.ends, 0);
+}
+
+// Whatever screen the user arrives at or returns to shows the default pointer: an hourglass
+// belongs to the step that left a screen, and a screen loaded afresh after "最初から" does not
+// bring back the one it had when it was unloaded.
+TEST_F(WizardFlow, EveryArrivingScreenShowsTheDefaultPointer) {
+    const auto step = [&](app::Screen& on, const char* control, bool twice = false) {
+        QWidget* w = on.control<QWidget>(QString::fromUtf8(control));
+        twice ? doubleClick(w) : click(w);
+        QStringList hourglass;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->cursor().shape() == Qt::WaitCursor)
+                hourglass << top->objectName();
+        EXPECT_EQ(hourglass, QStringList())
+            << "after " << control << ", " << visibleWindows().join(",").toStdString();
+    };
+    auto& sizes = screen<Form材サイズ選択>();
+    auto& calc = screen<Form入力計算>();
+    step(screen<FormOpen>(), "ImageHari");
+    step(screen<Form梁形式1>(), "Image片持1", true);
+    step(screen<Form片持0>(), "Image片持集中", true);
+    step(screen<Form断面選択>(), "Commandtugi");
+    step(sizes, "Commandtugi");
+    step(calc, "Commandmae");
+    step(sizes, "Commandmae");
+    step(screen<Form断面選択>(), "Commandtugi");
+    step(sizes, "Commandtugi");
+    step(calc, "CmdTop");
+    step(screen<FormOpen>(), "ImageZI");
+    step(screen<Form断面選択>(), "Commandtugi");
+    ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
+    step(sizes, "CmdZIE");
+    step(screen<Form入力断面他>(), "Commandmae");
+    EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
 }
 
 // In a fresh program run each time: the screen shown, then its end button or its close box.
