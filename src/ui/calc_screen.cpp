@@ -8,7 +8,6 @@
 // switch which of the twin fields is visible.
 #include "ui/calc_screen.hpp"
 
-#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,6 +23,7 @@
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
 #include "ui/gauge_canvas.hpp"
+#include "ui/keypad_host.hpp"
 #include "ui/keypad_widget.hpp"
 #include "ui/load_case_screens.hpp"
 #include "ui/section_calc_screen.hpp"
@@ -31,28 +31,6 @@
 #include "ui/size_screen.hpp"
 
 namespace ui {
-
-namespace {
-
-// Reports a press on an input field as that field's click.
-class FieldClick final : public QObject {
-public:
-    FieldClick(QObject* parent, std::function<void()> clicked)
-        : QObject(parent), clicked_(std::move(clicked)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::MouseButtonPress) clicked_();
-        return QObject::eventFilter(watched, e);
-    }
-
-private:
-    std::function<void()> clicked_;
-};
-
-const QColor kTargetColour(255, 255, 0);
-
-} // namespace
 
 Form入力計算::Form入力計算(app::Registry& registry)
     : app::Screen(registry, QStringLiteral("Form入力計算")) {}
@@ -67,12 +45,10 @@ void Form入力計算::build(app::FormWindow& w) {
 
 void Form入力計算::connectHandlers(app::FormWindow& w) {
     CalcControls& c = *c_;
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < 4; ++k)
         QObject::connect(c.text[k], &QLineEdit::textChanged, &w,
                          [this, k] { fieldChanged(k + 1); });
-        c.text[k]->installEventFilter(
-            new FieldClick(c.text[k], [this, k] { c_->keypad->clickField(k + 1); }));
-    }
+    reportFieldClicks(*c.keypad, c.text);
     QObject::connect(c.keypad, &KeypadWidget::targetChanged, &w,
                      [this](int field) { markTarget(field); });
     QObject::connect(
@@ -236,12 +212,7 @@ QString& Form入力計算::maeText(int field) {
 }
 
 void Form入力計算::markTarget(int field) {
-    for (int k = 0; k < 4; ++k) {
-        QPalette p = c_->text[k]->palette();
-        p.setColor(QPalette::Base,
-                   k + 1 == field ? kTargetColour : app::systemColor(app::SystemColor::ButtonFace));
-        c_->text[k]->setPalette(p);
-    }
+    markKeypadTarget(c_->text, field);
 }
 
 void Form入力計算::writeField(int field, const QString& text, double value) {
@@ -404,10 +375,7 @@ void Form入力計算::MaeHensuSet() {
 }
 
 void Form入力計算::printClicked() {
-    app::PrintService& printer = registry().printer();
-    const std::optional<int> copies = printer.choosePrinter(&window());
-    if (!copies || *copies < 1) return;
-    printer.printImage(&window(), *copies);
+    printThroughDialog(registry().printer(), window());
 }
 
 void Form入力計算::backClicked() {

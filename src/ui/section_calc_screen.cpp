@@ -6,11 +6,9 @@
 // computes nothing.
 #include "ui/section_calc_screen.hpp"
 
-#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <functional>
 
 #include "app/colors.hpp"
 #include "app/registry.hpp"
@@ -20,6 +18,7 @@
 #include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
+#include "ui/keypad_host.hpp"
 #include "ui/keypad_widget.hpp"
 #include "ui/section_calc_layout.hpp"
 #include "ui/section_choice_screen.hpp"
@@ -28,25 +27,6 @@
 
 namespace ui {
 namespace {
-
-// Reports a mouse click on a dimension field; the field's typing goes on as usual.
-class FieldClicks final : public QObject {
-public:
-    FieldClicks(QObject* parent, std::function<void(int)> clicked)
-        : QObject(parent), clicked_(std::move(clicked)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::MouseButtonPress) {
-            const int field = watched->property("henField").toInt();
-            if (field > 0) clicked_(field);
-        }
-        return false;
-    }
-
-private:
-    std::function<void(int)> clicked_;
-};
 
 QString plain(double v) {
     return qtext(catalog::plainText(v));
@@ -66,13 +46,10 @@ void Form入力断面他::build(app::FormWindow& w) {
 
 void Form入力断面他::connectHandlers() {
     QWidget* w = &window();
-    auto* clicks = new FieldClicks(w, [this](int field) { c_->keypad->clickField(field); });
-    for (int n = 0; n < 6; ++n) {
-        c_->hen[n]->setProperty("henField", n + 1);
-        c_->hen[n]->installEventFilter(clicks);
+    for (int n = 0; n < 6; ++n)
         QObject::connect(c_->hen[n], &QLineEdit::textChanged, w,
                          [this, n] { fieldChanged(n + 1); });
-    }
+    reportFieldClicks(*c_->keypad, c_->hen);
     KeypadWidget* k = c_->keypad;
     QObject::connect(k, &KeypadWidget::targetChanged, w, [this](int f) { markTarget(f); });
     QObject::connect(k, &KeypadWidget::writeField, w,
@@ -117,14 +94,7 @@ void Form入力断面他::fieldChanged(int field) {
 }
 
 void Form入力断面他::markTarget(int field) {
-    const QColor marked = app::fromBgr(0x0000FFFF);
-    const QColor others = app::systemColor(app::SystemColor::ButtonFace);
-    for (int n = 0; n < 6; ++n) {
-        QPalette p = c_->hen[n]->palette();
-        p.setColor(QPalette::Base, n + 1 == field ? marked : others);
-        p.setColor(QPalette::Text, QColor(0, 0, 0));
-        c_->hen[n]->setPalette(p);
-    }
+    markKeypadTarget(c_->hen, field);
 }
 
 // The text change runs calc01 through the field's handler; HEN is set here too so that a text
@@ -191,10 +161,7 @@ void Form入力断面他::nextClicked() {
 }
 
 void Form入力断面他::printClicked() {
-    app::PrintService& printer = registry().printer();
-    const std::optional<int> copies = printer.choosePrinter(&window());
-    if (!copies) return;
-    printer.printImage(&window(), *copies);
+    printThroughDialog(registry().printer(), window());
 }
 
 void Form入力断面他::backClicked() {
