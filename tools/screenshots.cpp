@@ -197,6 +197,40 @@ void guideBeamExample(Shooter& shot) {
     registry.endProgram();
 }
 
+// What a user meets when a typed value cannot go on: the material screen refusing "1,9" as the
+// specific gravity, the size screen refusing a typed Z, and the calculation screen after Z was
+// typed over (the designation marked).
+void refusals(Shooter& shot) {
+    app::Registry registry;
+    auto& open = registry.screen<ui::FormOpen>();
+    open.show();
+    emit find<ui::Picture>(open, "ImageHari")->clicked();
+    auto& type = registry.screen<ui::Form梁形式1>();
+    emit find<ui::Picture>(type, "Image片持1")->doubleClicked();
+    emit find<ui::Picture>(*ui::loadCaseScreen(registry, type.hari), "Image片持集中")
+        ->doubleClicked();
+    auto& choice = registry.screen<ui::Form断面選択>();
+    find<QPushButton>(choice, "CmdZaiNasi")->click();
+    find<QLineEdit>(choice, "Texthiju")->setText("1,9");
+    emit find<ui::Picture>(choice, "ImageH縦")->clicked();
+    find<QPushButton>(choice, "Commandtugi")->click();
+    shot.shoot(choice, "material_refused");
+    find<QLineEdit>(choice, "Texthiju")->setText("7.85");
+    find<QPushButton>(choice, "CmdList")->click();
+    find<QPushButton>(choice, "Commandtugi")->click();
+    auto& sizes = registry.screen<ui::Form材サイズ選択>();
+    find<QLineEdit>(sizes, "Textdz")->setText("1,9");
+    find<QPushButton>(sizes, "Commandtugi")->click();
+    shot.shoot(sizes, "size_refused");
+    find<QLineEdit>(sizes, "Textdz")->setText("19");
+    find<QPushButton>(sizes, "Commandtugi")->click();
+    auto& calc = registry.screen<ui::Form入力計算>();
+    find<QLineEdit>(calc, "TextHEN1")->setText("2000");
+    find<QLineEdit>(calc, "TextHEN2")->setText("2000");
+    shot.shoot(calc, "calc_edited_section");
+    registry.endProgram();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -229,5 +263,6 @@ int main(int argc, char** argv) {
     sectionCalculator(shot, "Image軽溝縦長", {"40", "100", "2.3"}, "light_channel");
     sectionCalculator(shot, "ImageH縦a", {"100", "150", "200", "10", "8", "12"}, "unequal_i");
     beamThroughCalculator(shot);
+    refusals(shot);
     return shot.written == shot.tried ? 0 : 1;
 }
