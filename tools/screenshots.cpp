@@ -77,6 +77,18 @@ void sectionRoad(Shooter& shot, int materialRow, const char* picture, const QStr
     registry.endProgram();
 }
 
+// The beam road as far as the material screen: a structure and a load case double-clicked.
+ui::Form断面選択& toMaterialScreen(app::Registry& registry, const char* structure,
+                                   const char* loadCase) {
+    auto& open = registry.screen<ui::FormOpen>();
+    open.show();
+    emit find<ui::Picture>(open, "ImageHari")->clicked();
+    auto& type = registry.screen<ui::Form梁形式1>();
+    emit find<ui::Picture>(type, structure)->doubleClicked();
+    emit find<ui::Picture>(*ui::loadCaseScreen(registry, type.hari), loadCase)->doubleClicked();
+    return registry.screen<ui::Form断面選択>();
+}
+
 // The beam road: a structure and load case, SS400 and an H section, a load and a span (and L1
 // where the case has one), shown in SI or in the old units.
 struct BeamShot {
@@ -89,14 +101,7 @@ struct BeamShot {
 
 void beamRoad(Shooter& shot, const BeamShot& b) {
     app::Registry registry;
-    auto& open = registry.screen<ui::FormOpen>();
-    open.show();
-    emit find<ui::Picture>(open, "ImageHari")->clicked();
-    auto& type = registry.screen<ui::Form梁形式1>();
-    emit find<ui::Picture>(type, b.structure)->doubleClicked();
-    ui::LoadCaseScreen* cases = ui::loadCaseScreen(registry, type.hari);
-    emit find<ui::Picture>(*cases, b.loadCase)->doubleClicked();
-    auto& choice = registry.screen<ui::Form断面選択>();
+    auto& choice = toMaterialScreen(registry, b.structure, b.loadCase);
     emit find<ui::Picture>(choice, "ImageH縦")->clicked();
     find<QPushButton>(choice, "Commandtugi")->click();
     auto& sizes = registry.screen<ui::Form材サイズ選択>();
@@ -133,14 +138,7 @@ void sectionCalculator(Shooter& shot, const char* picture, std::initializer_list
 // The beam road through the calculator: a simple beam carrying the unequal I typed in.
 void beamThroughCalculator(Shooter& shot) {
     app::Registry registry;
-    auto& open = registry.screen<ui::FormOpen>();
-    open.show();
-    emit find<ui::Picture>(open, "ImageHari")->clicked();
-    auto& type = registry.screen<ui::Form梁形式1>();
-    emit find<ui::Picture>(type, "Image両端支持")->doubleClicked();
-    emit find<ui::Picture>(*ui::loadCaseScreen(registry, type.hari), "Image両端支持分布")
-        ->doubleClicked();
-    auto& choice = registry.screen<ui::Form断面選択>();
+    auto& choice = toMaterialScreen(registry, "Image両端支持", "Image両端支持分布");
     emit find<ui::Picture>(choice, "ImageH縦a")->clicked();
     find<QPushButton>(choice, "Commandtugi")->click();
     find<QPushButton>(registry.screen<ui::Form材サイズ選択>(), "CmdZIE")->click();
@@ -202,14 +200,7 @@ void guideBeamExample(Shooter& shot) {
 // typed over (the designation marked).
 void refusals(Shooter& shot) {
     app::Registry registry;
-    auto& open = registry.screen<ui::FormOpen>();
-    open.show();
-    emit find<ui::Picture>(open, "ImageHari")->clicked();
-    auto& type = registry.screen<ui::Form梁形式1>();
-    emit find<ui::Picture>(type, "Image片持1")->doubleClicked();
-    emit find<ui::Picture>(*ui::loadCaseScreen(registry, type.hari), "Image片持集中")
-        ->doubleClicked();
-    auto& choice = registry.screen<ui::Form断面選択>();
+    auto& choice = toMaterialScreen(registry, "Image片持1", "Image片持集中");
     find<QPushButton>(choice, "CmdZaiNasi")->click();
     find<QLineEdit>(choice, "Texthiju")->setText("1,9");
     emit find<ui::Picture>(choice, "ImageH縦")->clicked();
