@@ -15,6 +15,7 @@
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
 #include "ui/load_case_screens.hpp"
+#include "ui/screens.hpp"
 #include "ui/section_calc_screen.hpp"
 #include "ui/section_choice_screen.hpp"
 #include "ui/size_screen.hpp"
@@ -32,7 +33,7 @@ QLineEdit* calcScreen(app::Registry& registry, const char* structure, const char
     emit find<ui::Picture>(open, "ImageHari")->clicked();
     auto& type = registry.screen<ui::Form梁形式1>();
     emit find<ui::Picture>(type, structure)->doubleClicked();
-    emit find<ui::Picture>(*ui::loadCaseScreen(registry, type.hari), loadCase)->doubleClicked();
+    emit find<ui::Picture>(ui::loadCaseScreen(registry), loadCase)->doubleClicked();
     auto& choice = registry.screen<ui::Form断面選択>();
     emit find<ui::Picture>(choice, "ImageH縦")->clicked();
     find<QPushButton>(choice, "Commandtugi")->click();
@@ -88,6 +89,7 @@ void keystrokes(benchmark::State& state, QLineEdit* field, bool paint) {
 
 void BM_calcKeystroke(benchmark::State& state) {
     app::Registry registry;
+    ui::installScreens(registry);
     const char* cases[][2] = {{"Image片持1", "Image片持集中"}, {"Imageピン固", "Imageピン固任意"}};
     QLineEdit* load = calcScreen(registry, cases[state.range(0)][0], cases[state.range(0)][1]);
     keystrokes(state, load, state.range(1) != 0);
@@ -97,6 +99,7 @@ BENCHMARK(BM_calcKeystroke)->ArgNames({"case", "painted"})->ArgsProduct({{0, 1},
 
 void BM_sectionKeystroke(benchmark::State& state) {
     app::Registry registry;
+    ui::installScreens(registry);
     keystrokes(state, sectionCalculator(registry), state.range(0) != 0);
     registry.endProgram();
 }
@@ -105,8 +108,8 @@ BENCHMARK(BM_sectionKeystroke)->ArgName("painted")->Arg(0)->Arg(1);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     benchmark::Initialize(&argc, argv);

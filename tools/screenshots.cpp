@@ -19,6 +19,7 @@
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
 #include "ui/load_case_screens.hpp"
+#include "ui/screens.hpp"
 #include "ui/section_calc_screen.hpp"
 #include "ui/section_choice_screen.hpp"
 #include "ui/size_screen.hpp"
@@ -65,6 +66,7 @@ bool selectSize(Shooter& shot, app::Screen& sizes, const char* designation) {
 // One pass of the section road: a material, a shape, then the size screen.
 void sectionRoad(Shooter& shot, int materialRow, const char* picture, const QString& name) {
     app::Registry registry;
+    ui::installScreens(registry);
     auto& open = registry.screen<ui::FormOpen>();
     open.show();
     emit find<ui::Picture>(open, "ImageZI")->clicked();
@@ -85,7 +87,7 @@ ui::Form断面選択& toMaterialScreen(app::Registry& registry, const char* stru
     emit find<ui::Picture>(open, "ImageHari")->clicked();
     auto& type = registry.screen<ui::Form梁形式1>();
     emit find<ui::Picture>(type, structure)->doubleClicked();
-    emit find<ui::Picture>(*ui::loadCaseScreen(registry, type.hari), loadCase)->doubleClicked();
+    emit find<ui::Picture>(ui::loadCaseScreen(registry), loadCase)->doubleClicked();
     return registry.screen<ui::Form断面選択>();
 }
 
@@ -101,6 +103,7 @@ struct BeamShot {
 
 void beamRoad(Shooter& shot, const BeamShot& b) {
     app::Registry registry;
+    ui::installScreens(registry);
     auto& choice = toMaterialScreen(registry, b.structure, b.loadCase);
     emit find<ui::Picture>(choice, "ImageH縦")->clicked();
     find<QPushButton>(choice, "Commandtugi")->click();
@@ -120,6 +123,7 @@ void beamRoad(Shooter& shot, const BeamShot& b) {
 void sectionCalculator(Shooter& shot, const char* picture, std::initializer_list<const char*> dims,
                        const char* name) {
     app::Registry registry;
+    ui::installScreens(registry);
     auto& open = registry.screen<ui::FormOpen>();
     open.show();
     emit find<ui::Picture>(open, "ImageZI")->clicked();
@@ -138,6 +142,7 @@ void sectionCalculator(Shooter& shot, const char* picture, std::initializer_list
 // The beam road through the calculator: a simple beam carrying the unequal I typed in.
 void beamThroughCalculator(Shooter& shot) {
     app::Registry registry;
+    ui::installScreens(registry);
     auto& choice = toMaterialScreen(registry, "Image両端支持", "Image両端支持分布");
     emit find<ui::Picture>(choice, "ImageH縦a")->clicked();
     find<QPushButton>(choice, "Commandtugi")->click();
@@ -159,6 +164,7 @@ void beamThroughCalculator(Shooter& shot) {
 // in the old units; then the same beam under 7000 N (short-term OK) and 12000 N (NG).
 void guideBeamExample(Shooter& shot) {
     app::Registry registry;
+    ui::installScreens(registry);
     auto& open = registry.screen<ui::FormOpen>();
     open.show();
     shot.shoot(open, "open");
@@ -167,7 +173,7 @@ void guideBeamExample(Shooter& shot) {
     emit find<ui::Picture>(type, "Image片持1")->clicked();
     shot.shoot(type, "structure");
     find<QPushButton>(type, "Commandtugi")->click();
-    ui::LoadCaseScreen* cases = ui::loadCaseScreen(registry, type.hari);
+    ui::LoadCaseScreen* cases = &ui::loadCaseScreen(registry);
     emit find<ui::Picture>(*cases, "Image片持集中")->clicked();
     shot.shoot(*cases, "load_case");
     find<QPushButton>(*cases, "Commandtugi")->click();
@@ -200,6 +206,7 @@ void guideBeamExample(Shooter& shot) {
 // typed over (the designation marked).
 void refusals(Shooter& shot) {
     app::Registry registry;
+    ui::installScreens(registry);
     auto& choice = toMaterialScreen(registry, "Image片持1", "Image片持集中");
     find<QPushButton>(choice, "CmdZaiNasi")->click();
     find<QLineEdit>(choice, "Texthiju")->setText("1,9");

@@ -17,6 +17,15 @@ Registry::~Registry() {
         owned_.pop_back();
 }
 
+Screen& Registry::screen(ScreenId id) {
+    Screen*& slot = byId_[static_cast<std::size_t>(id)];
+    if (!slot) {
+        owned_.push_back(factory_(*this, id));
+        slot = owned_.back().get();
+    }
+    return *slot;
+}
+
 void Registry::endProgram() {
     if (ended_) return;
     ended_ = true;

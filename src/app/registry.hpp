@@ -1,15 +1,17 @@
-// The screens and services of one run. Each screen object is created on its first reference
-// and lives until the registry goes; screens reach each other through it.
+// The screens, the wizard's state, its flow and the services of one run. Each screen object is
+// created on its first reference and lives until the registry goes.
 #pragma once
 
+#include <array>
 #include <filesystem>
-#include <map>
+#include <functional>
 #include <memory>
-#include <typeindex>
 #include <vector>
 
+#include "app/flow.hpp"
 #include "app/screen.hpp"
 #include "app/services.hpp"
+#include "app/wizard_state.hpp"
 
 namespace app {
 
@@ -23,20 +25,19 @@ public:
     Registry(const Registry&) = delete;
     Registry& operator=(const Registry&) = delete;
 
-    // The one instance of screen type S, created (not loaded) on first reference.
-    template <class S> S& screen() {
-        Screen*& slot = byType_[std::type_index(typeid(S))];
-        if (!slot) {
-            owned_.push_back(std::make_unique<S>(*this));
-            slot = owned_.back().get();
-        }
-        return static_cast<S&>(*slot);
-    }
+    // Makes the screen of an id; the window layer installs it at start-up.
+    using ScreenFactory = std::function<std::unique_ptr<Screen>(Registry&, ScreenId)>;
+    void setScreenFactory(ScreenFactory factory) { factory_ = std::move(factory); }
+
+    // The one instance of a screen, created (not loaded) on first reference.
+    Screen& screen(ScreenId id);
     // The instance if it has been created, else null (does not create it).
-    template <class S> S* existing() const {
-        auto it = byType_.find(std::type_index(typeid(S)));
-        return it == byType_.end() ? nullptr : static_cast<S*>(it->second);
-    }
+    Screen* existing(ScreenId id) const { return byId_[static_cast<std::size_t>(id)]; }
+    // The same by the screen's class, for start-up and tests.
+    template <class S> S& screen() { return static_cast<S&>(screen(S::kId)); }
+
+    WizardState& state() { return state_; }
+    Flow& flow() { return flow_; }
 
     Beeper& beeper() { return *beeper_; }
     PrintService& printer() { return *printer_; }
@@ -54,7 +55,10 @@ public:
 
 private:
     std::vector<std::unique_ptr<Screen>> owned_; // in the order of creation
-    std::map<std::type_index, Screen*> byType_;
+    std::array<Screen*, static_cast<std::size_t>(ScreenId::Form入力計算) + 1> byId_{};
+    ScreenFactory factory_;
+    WizardState state_;
+    Flow flow_{*this};
     std::unique_ptr<Beeper> beeper_;
     std::unique_ptr<ProgramEnd> end_;
     std::unique_ptr<PrintService> printer_;

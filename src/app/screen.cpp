@@ -84,7 +84,16 @@ void orderTabsByReading(QWidget& window) {
         QWidget::setTabOrder(stops[n - 1].w, stops[n].w);
 }
 
-Screen::Screen(Registry& registry, QString name) : registry_(registry), name_(std::move(name)) {}
+Screen::Screen(Registry& registry, ScreenId id)
+    : registry_(registry), id_(id), name_(screenName(id)) {}
+
+WizardState& Screen::state() const {
+    return registry_.state();
+}
+
+Flow& Screen::flow() const {
+    return registry_.flow();
+}
 
 Screen::~Screen() {
     if (window_) {
@@ -131,6 +140,7 @@ void Screen::hide() {
 void Screen::unload() {
     if (!window_) return;
     onUnload();
+    if (registry_.flow().unloadEndsProgram(id_)) endProgram();
     // The handler that asked for the unload may belong to a control of this window: let Qt
     // delete the window once that handler has returned.
     FormWindow* w = window_;

@@ -8,10 +8,13 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/flow.hpp"
+
 namespace app {
 
 class Registry;
 class Screen;
+struct WizardState;
 
 enum class MousePointer { Default, Hourglass };
 
@@ -37,11 +40,12 @@ private:
 
 class Screen {
 public:
-    Screen(Registry& registry, QString name);
+    Screen(Registry& registry, ScreenId id);
     virtual ~Screen();
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
 
+    ScreenId id() const { return id_; }
     const QString& name() const { return name_; }
     bool isLoaded() const { return window_ != nullptr; }
     bool isVisible() const { return window_ && window_->isVisible(); }
@@ -49,8 +53,11 @@ public:
     void load();
     void show();
     void hide();
-    // Runs the unload handler, then discards the window. Nothing happens when not loaded.
+    // Runs the unload handler, ends the program when the flow says so (the close box, not a
+    // step of the flow), then discards the window. Nothing happens when not loaded.
     void unload();
+    // The flow has come back to this screen from a later one.
+    virtual void onReturn() {}
 
     // The window, loading the screen first (touching a control loads its screen).
     FormWindow& window();
@@ -67,12 +74,14 @@ protected:
     // Creates the controls of the design inside `w` (caption, size and controls).
     virtual void build(FormWindow& w) = 0;
     virtual void onLoad() {}
-    // The unload handler: decides, by the screen's flags, whether the program ends.
+    // The unload handler: what the screen does before its window goes.
     virtual void onUnload() {}
     // The mouse moves over the window's background.
     virtual void onMouseMove() {}
 
     Registry& registry() const { return registry_; }
+    WizardState& state() const;
+    Flow& flow() const;
     void endProgram();
     void beep();
 
@@ -81,6 +90,7 @@ private:
     void closedByUser();
 
     Registry& registry_;
+    ScreenId id_;
     QString name_;
     FormWindow* window_ = nullptr;
     MousePointer pointer_ = MousePointer::Default;

@@ -1,14 +1,11 @@
 #include "ui/beam_type_screen.hpp"
 
 #include "app/registry.hpp"
-#include "ui/calc_screen.hpp"
-#include "ui/form_open.hpp"
-#include "ui/load_case_screens.hpp"
 
 namespace ui {
 
 Form梁形式1::Form梁形式1(app::Registry& registry)
-    : ChoiceScreen(registry, QStringLiteral("Form梁形式1"),
+    : ChoiceScreen(registry, kId,
                    {QStringLiteral("構造計算梁形式"),
                     QStringLiteral("　梁構造を選択"),
                     QStringLiteral("前へ戻る"),
@@ -27,33 +24,22 @@ Form梁形式1::Form梁形式1(app::Registry& registry)
 
 void Form梁形式1::pictureClicked(const Choice& choice) {
     markChoice(choice);
-    hari = choice.value;
+    state().hari = choice.value;
 }
 
 void Form梁形式1::pictureDoubleClicked(const Choice& choice) {
-    hari = choice.value;
+    state().hari = choice.value;
     GoToLoadCaseScreen();
 }
 
 void Form梁形式1::GoToLoadCaseScreen() {
-    LoadCaseScreen* next = loadCaseScreen(registry(), hari);
-    if (!next) {
-        hari = BeamType::Cantilever;
-        next = loadCaseScreen(registry(), hari);
-    }
-    next->show();
-    hide();
+    int& hari = state().hari;
+    if (hari < BeamType::Cantilever || hari > BeamType::PinnedFixed) hari = BeamType::Cantilever;
+    flow().forward(*this, flow().loadCaseScreen());
 }
 
 void Form梁形式1::backClicked() {
-    registry().screen<FormOpen>().show();
-    hide();
-}
-
-void Form梁形式1::onUnload() {
-    if (restarting() != 1 && FlgTugi == 0) endProgram();
-    // The restart unloads this screen last: its work is done.
-    registry().screen<Form入力計算>().FlgSaisho = 0;
+    flow().back(*this);
 }
 
 } // namespace ui

@@ -17,23 +17,17 @@
 #include "app/twips.hpp"
 #include "catalog/materials.hpp"
 #include "catalog/size_table.hpp"
-#include "ui/beam_type_screen.hpp"
 #include "ui/calc_controls.hpp"
 #include "ui/calc_results.hpp"
 #include "ui/controls.hpp"
-#include "ui/form_open.hpp"
 #include "ui/gauge_canvas.hpp"
 #include "ui/keypad_host.hpp"
 #include "ui/keypad_widget.hpp"
-#include "ui/load_case_screens.hpp"
-#include "ui/section_calc_screen.hpp"
-#include "ui/section_choice_screen.hpp"
-#include "ui/size_screen.hpp"
+#include "ui/wizard_codes.hpp"
 
 namespace ui {
 
-Form入力計算::Form入力計算(app::Registry& registry)
-    : app::Screen(registry, QStringLiteral("Form入力計算")) {}
+Form入力計算::Form入力計算(app::Registry& registry) : app::Screen(registry, kId) {}
 
 Form入力計算::~Form入力計算() = default;
 
@@ -63,7 +57,7 @@ void Form入力計算::connectHandlers(app::FormWindow& w) {
     };
     const auto loadUnit = [this](int code) {
         return [this, code] {
-            MaeFlgKajutani = code;
+            state().mae.MaeFlgKajutani = code;
             KajutaniSet();
             calcDispatch();
         };
@@ -72,20 +66,18 @@ void Form入力計算::connectHandlers(app::FormWindow& w) {
     onSelect(c.opt1kN, loadUnit(2));
     onSelect(c.opt1kg, loadUnit(3));
     onSelect(c.opt2old, [this] {
-        FlgHyoujitani = 1;
-        MaeFlgHyoujitani = 1;
+        state().mae.MaeFlgHyoujitani = 1;
         HyoujiOld();
     });
     onSelect(c.opt2SI, [this] {
-        FlgHyoujitani = 2;
-        MaeFlgHyoujitani = 2;
+        state().mae.MaeFlgHyoujitani = 2;
         HyoujiSI();
     });
     const auto loadMode = [this](int pw) {
         return [this, pw] {
             markMode(pw);
             Pw = pw;
-            MaePw = pw;
+            state().mae.MaePw = pw;
             calcDispatch();
             KajuLabelSet();
         };
@@ -112,22 +104,19 @@ void Form入力計算::connectHandlers(app::FormWindow& w) {
         QObject::connect(f->si, &QLineEdit::textEdited, &w, [this, f] { materialValueEdited(*f); });
     QObject::connect(c.saikeisan, &QPushButton::clicked, &w, [this] { calcDispatch(); });
     QObject::connect(c.prin, &QPushButton::clicked, &w, [this] { printClicked(); });
-    QObject::connect(c.top, &QPushButton::clicked, &w, [this] { restart(); });
+    QObject::connect(c.top, &QPushButton::clicked, &w, [this] { flow().restart(); });
     QObject::connect(c.mae, &QPushButton::clicked, &w, [this] { backClicked(); });
     QObject::connect(c.end, &QPushButton::clicked, &w, [this] { endProgram(); });
 }
 
 void Form入力計算::onLoad() {
     CalcControls& c = *c_;
-    FlgTugi = 0;
-    FlgSaisho = 0;
-    FlgHyoujitani = 2;
     KekkaZero();
     app::moveTwips(c.labelinphantei, 3720, app::twips(c.labelinphantei).top());
     c.labelinphantei->hide();
     takeOverValues();
     // The fields start empty, so their variables do too; MaeHensuSet below refills both.
-    Ww = WN = WA = Wbun = LA = HEN3 = HEN4 = 0;
+    Ww = WN = LA = HEN3 = HEN4 = 0;
     Pw = 1;
     c.keypad->reset();
     markTarget(1);
@@ -147,15 +136,11 @@ void Form入力計算::onLoad() {
     setUpCase();
     showSectionPicture();
     calcDispatch();
-    if (MaeFlgtugi == 1) MaeHensuSet();
-    if (MaeFlgSaisho == 1) {
+    if (state().mae.MaeFlgtugi == 1) MaeHensuSet();
+    if (state().mae.MaeFlgSaisho == 1) {
         HensuKaijo();
         KekkaZero();
     }
-}
-
-void Form入力計算::onUnload() {
-    if (FlgTugi != 1) endProgram();
 }
 
 void Form入力計算::fieldChanged(int field) {
@@ -201,13 +186,13 @@ void Form入力計算::materialValueEdited(TwinField& value) {
 QString& Form入力計算::maeText(int field) {
     switch (field) {
     case 1:
-        return MaeTextHEN1;
+        return state().mae.MaeTextHEN1;
     case 2:
-        return MaeTextHEN2;
+        return state().mae.MaeTextHEN2;
     case 3:
-        return MaeTextHEN3;
+        return state().mae.MaeTextHEN3;
     default:
-        return MaeTextHEN4;
+        return state().mae.MaeTextHEN4;
     }
 }
 
@@ -297,28 +282,9 @@ void Form入力計算::calcDispatch() {
     in.anchors = gaugeAnchors(c);
     const beam::Outcome out = beam::calcDispatch(in);
 
-    if (const auto& q = out.quantities) {
-        WA = q->wa;
-        Wbun = q->wbun;
-        Mo = q->mo;
-        if (q->ma) Ma = *q->ma;
-        if (q->mb) Mb = *q->mb;
-        if (q->mc) Mc = *q->mc;
-        if (q->hen4) HEN4 = *q->hen4;
-        kajumage = q->kajumage;
-        kajutawami = q->kajutawami;
-        jiju = q->jiju;
-        jmo = q->jmo;
-        jmage = q->jmage;
-        jtawami = q->jtawami;
-        tawamiT = q->tawamiT;
-    }
-    if (out.results) {
-        writeResults(c, *out.results);
-        Ketasita = out.results->deflections.ketasita;
-        jKetasita = out.results->deflections.jKetasita;
-        Maxketasita = out.results->deflections.maxKetasita;
-    }
+    // L2 follows from L and L1 where the case has one.
+    if (out.quantities && out.quantities->hen4) HEN4 = *out.quantities->hen4;
+    if (out.results) writeResults(c, *out.results);
     writeOld(c, out.old);
     if (const auto& m = out.labelinphantei) {
         c.labelinphantei->setCaption(qtext(m->caption));
@@ -336,7 +302,7 @@ void Form入力計算::calcDispatch() {
 
 void Form入力計算::HensuKaijo() {
     if (!isLoaded()) return;
-    Ww = WN = WA = Wbun = LA = Mo = Ma = Mb = Mc = kajumage = kajutawami = HEN3 = HEN4 = 0;
+    Ww = WN = LA = HEN3 = HEN4 = 0;
     c_->keypad->clearReadout();
     for (QLineEdit* t : c_->text)
         t->setText({});
@@ -356,19 +322,20 @@ void Form入力計算::HensuKaijo() {
 
 void Form入力計算::MaeHensuSet() {
     if (!isLoaded()) return;
-    const QString texts[] = {MaeTextHEN1, MaeTextHEN2, MaeTextHEN3, MaeTextHEN4};
+    // A copy: every text set below is remembered again as it is set.
+    const app::PreviousInput mae = state().mae;
+    const QString texts[] = {mae.MaeTextHEN1, mae.MaeTextHEN2, mae.MaeTextHEN3, mae.MaeTextHEN4};
     for (int k = 0; k < 4 && isLoaded(); ++k)
         c_->text[k]->setText(texts[k]);
     if (!isLoaded()) return;
-    FlgHyoujitani = MaeFlgHyoujitani;
-    if (FlgHyoujitani == 2) c_->opt2SI->setChecked(true);
-    if (FlgHyoujitani == 1) c_->opt2old->setChecked(true);
-    if (MaeFlgKajutani == 1) c_->opt1N->setChecked(true);
-    if (MaeFlgKajutani == 2) c_->opt1kN->setChecked(true);
-    if (MaeFlgKajutani == 3) c_->opt1kg->setChecked(true);
-    if (MaePw == 1 || MaePw == 2) {
-        markMode(MaePw);
-        Pw = MaePw;
+    if (mae.MaeFlgHyoujitani == 2) c_->opt2SI->setChecked(true);
+    if (mae.MaeFlgHyoujitani == 1) c_->opt2old->setChecked(true);
+    if (mae.MaeFlgKajutani == 1) c_->opt1N->setChecked(true);
+    if (mae.MaeFlgKajutani == 2) c_->opt1kN->setChecked(true);
+    if (mae.MaeFlgKajutani == 3) c_->opt1kg->setChecked(true);
+    if (mae.MaePw == 1 || mae.MaePw == 2) {
+        markMode(mae.MaePw);
+        Pw = mae.MaePw;
         calcDispatch();
         KajuLabelSet();
     }
@@ -379,53 +346,9 @@ void Form入力計算::printClicked() {
 }
 
 void Form入力計算::backClicked() {
-    app::Screen& previous = registry().screen<Form材サイズ選択>().Flg入力断面他 == 1
-                                ? static_cast<app::Screen&>(registry().screen<Form入力断面他>())
-                                : static_cast<app::Screen&>(registry().screen<Form材サイズ選択>());
-    previous.show();
-    hide();
-    previous.setMousePointer(app::MousePointer::Default);
-    FlgTugi = 1;
-    MaeFlgtugi = 1;
-    FlgSaisho = 0;
-    MaeFlgSaisho = 0;
-    unload();
-}
-
-void Form入力計算::restart() {
-    FlgSaisho = 1;
-    MaeFlgSaisho = 1;
-    FlgTugi = 1;
-    app::Registry& r = registry();
-    const auto unloadIfCreated = [](app::Screen* s) {
-        if (s) s->unload();
-    };
-    unload();
-    unloadIfCreated(r.existing<Form材サイズ選択>());
-    unloadIfCreated(r.existing<Form断面選択>());
-    unloadIfCreated(r.existing<Form入力断面他>());
-    unloadIfCreated(r.existing<Form片持0>());
-    // The load-case screens of the other structures start afresh too, as the cantilever's does.
-    unloadIfCreated(r.existing<FormSuiCho>());
-    unloadIfCreated(r.existing<Form両端0>());
-    unloadIfCreated(r.existing<Form両端1>());
-    unloadIfCreated(r.existing<FormPinKo>());
-    // Form梁形式1 goes last: its unload handler sets FlgSaisho back to 0.
-    r.screen<Form梁形式1>().unload();
-    FlgSaisho = 0;
-
-    // A fresh start: no input, default units; the previous texts stay, but the next load
-    // clears them because MaeFlgSaisho is set.
-    Pw = 1;
-    MaePw = 1;
-    Ww = WN = WA = Wbun = LA = Mo = Ma = Mb = Mc = 0;
-    kajumage = kajutawami = jiju = jmo = jmage = jtawami = 0;
-    HEN3 = HEN4 = 0;
-    FlgHyoujitani = 0;
-    MaeFlgHyoujitani = 0;
-    kajutan = QStringLiteral("N");
-    MaeFlgKajutani = 0;
-    r.screen<FormOpen>().show();
+    state().mae.MaeFlgtugi = 1;
+    state().mae.MaeFlgSaisho = 0;
+    flow().back(*this);
 }
 
 } // namespace ui

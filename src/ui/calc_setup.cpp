@@ -11,14 +11,10 @@
 #include "beam/dispatch.hpp"
 #include "catalog/materials.hpp"
 #include "common/numtext.hpp"
-#include "ui/beam_type_screen.hpp"
 #include "ui/calc_controls.hpp"
 #include "ui/controls.hpp"
 #include "ui/gauge_canvas.hpp"
-#include "ui/load_case_screens.hpp"
-#include "ui/section_calc_screen.hpp"
-#include "ui/section_choice_screen.hpp"
-#include "ui/size_screen.hpp"
+#include "ui/wizard_codes.hpp"
 
 namespace ui {
 
@@ -32,22 +28,20 @@ void moveBy(QWidget* w, int down) {
 } // namespace
 
 beam::Structure Form入力計算::structure() const {
-    return static_cast<beam::Structure>(registry().screen<Form梁形式1>().hari);
+    return static_cast<beam::Structure>(state().hari);
 }
 
 int Form入力計算::loadCase() const {
-    LoadCaseScreen* s = loadCaseScreen(registry(), registry().screen<Form梁形式1>().hari);
-    return s ? s->haritype : LoadCase::None;
+    return state().loadCase();
 }
 
 void Form入力計算::takeOverValues() {
     CalcControls& c = *c_;
-    Form断面選択& material = registry().screen<Form断面選択>();
-    Form材サイズ選択& sizes = registry().screen<Form材サイズ選択>();
+    const app::WizardState& s = state();
+    const app::MaterialRecord& material = s.material;
     c.zaisitu->setCaption(material.zaisitu);
-    c.danmen->setCaption(material.danmenkeijou);
-    c.dsize->setCaption(sizes.DanmenSize);
-    const catalog::MaterialTexts v = material.valueTexts();
+    c.danmen->setCaption(s.danmenkeijou);
+    const catalog::MaterialTexts& v = s.materialTexts;
     c.kmage.si->setText(qtext(v.kmage));
     c.kashuku.si->setText(qtext(v.kashuku));
     c.ksendan.si->setText(qtext(v.ksendan));
@@ -60,17 +54,18 @@ void Form入力計算::takeOverValues() {
     c.ksendan.old->setText(asText(material.DksendanvOld));
     c.yang.old->setText(asText(material.DyangvOld));
 
-    const Form材サイズ選択::SectionTexts s = sizes.sectionTexts();
     const auto twoDecimals = [](const QString& t) {
         return qtext(numtext::format(valueOf(t), "####0.00"));
     };
-    c.menseki->setText(s.area);
-    c.juryou->setText(s.mass);
-    c.dz->setText(twoDecimals(s.z));
-    c.di->setText(twoDecimals(s.i));
-    c.d2r->setText(twoDecimals(s.radius));
-    if (sizes.Flg入力断面他 == 1) {
-        const Form入力断面他::Results r = registry().screen<Form入力断面他>().resultTexts();
+    const app::SectionTexts& sizes = s.sizeSection;
+    c.dsize->setCaption(s.DanmenSize);
+    c.menseki->setText(sizes.area);
+    c.juryou->setText(sizes.mass);
+    c.dz->setText(twoDecimals(sizes.z));
+    c.di->setText(twoDecimals(sizes.i));
+    c.d2r->setText(twoDecimals(sizes.radius));
+    if (s.Flg入力断面他 == app::SectionSource::Calculator) {
+        const app::SectionTexts& r = s.calculatorSection;
         c.dsize->setCaption(r.size);
         c.menseki->setText(r.area);
         c.juryou->setText(r.mass);
@@ -136,7 +131,7 @@ void Form入力計算::markMode(int pw) {
 }
 
 void Form入力計算::showSectionPicture() {
-    const QString shown = sectionPictureName(registry().screen<Form断面選択>().danmentype);
+    const QString shown = sectionPictureName(state().danmentype);
     for (Picture* p : c_->sectionPictures)
         p->setVisible(!shown.isEmpty() && p->objectName() == shown);
 }

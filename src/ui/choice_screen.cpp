@@ -1,9 +1,7 @@
 #include "ui/choice_screen.hpp"
 
 #include "app/colors.hpp"
-#include "app/registry.hpp"
 #include "app/twips.hpp"
-#include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
 
 namespace ui {
@@ -32,8 +30,8 @@ const QString ChoiceScreen::kInstruction =
     QStringLiteral("目的の図（梁タイプ）を　ダブルクリック\r・または・\r"
                    "目的の図（梁タイプ）をクリックして、「次に進む」をクリックしてください。");
 
-ChoiceScreen::ChoiceScreen(app::Registry& registry, QString name, ChoiceDesign design)
-    : app::Screen(registry, std::move(name)), design_(std::move(design)) {}
+ChoiceScreen::ChoiceScreen(app::Registry& registry, app::ScreenId id, ChoiceDesign design)
+    : app::Screen(registry, id), design_(std::move(design)) {}
 
 void ChoiceScreen::build(app::FormWindow& w) {
     const std::size_t n = design_.choices.size();
@@ -86,7 +84,6 @@ void ChoiceScreen::build(app::FormWindow& w) {
 }
 
 void ChoiceScreen::onLoad() {
-    FlgTugi = 0;
     QWidget* frame = control<QWidget>("枠line");
     app::moveTwips(frame, kFrameHiddenLeft, app::twips(frame).top());
     control<Label>("Label3")->setCaption(kInstruction);
@@ -114,10 +111,6 @@ void ChoiceScreen::setPromptColor(const QColor& back) {
 
 Label& ChoiceScreen::prompt() {
     return *control<Label>("Label2");
-}
-
-int ChoiceScreen::restarting() {
-    return registry().screen<Form入力計算>().FlgSaisho;
 }
 
 } // namespace ui

@@ -31,14 +31,10 @@ public:
     // Restores the screen's prompt: Label2 back in the reset colour.
     virtual void Form_Load_Call();
 
-    // 0 at load; 1 when the screen unloads itself by navigation (then it does not end the
-    // program).
-    int FlgTugi = 0;
-
     static const QString kInstruction;
 
 protected:
-    ChoiceScreen(app::Registry& registry, QString name, ChoiceDesign design);
+    ChoiceScreen(app::Registry& registry, app::ScreenId id, ChoiceDesign design);
 
     void build(app::FormWindow& w) override;
     void onLoad() override;
@@ -52,9 +48,6 @@ protected:
     virtual void pictureDoubleClicked(const Choice& choice) = 0;
     virtual void nextClicked() = 0;
     virtual void backClicked() = 0;
-
-    // The value of FlgSaisho of the calculation screen: 1 while the restart unloads screens.
-    int restarting();
 
 private:
     ChoiceDesign design_;

@@ -1,15 +1,13 @@
 #include "ui/form_open.hpp"
 
 #include "app/registry.hpp"
-#include "ui/beam_type_screen.hpp"
 #include "ui/controls.hpp"
-#include "ui/section_choice_screen.hpp"
 
 namespace ui {
 
 const QString FormOpen::kTitle = QStringLiteral("梁の強度計算");
 
-FormOpen::FormOpen(app::Registry& registry) : app::Screen(registry, QStringLiteral("FormOpen")) {}
+FormOpen::FormOpen(app::Registry& registry) : app::Screen(registry, kId) {}
 
 void FormOpen::build(app::FormWindow& w) {
     setForm(&w, kTitle + QStringLiteral("　－　曲げ応力・たわみ・断面性能"), 10080, 7800);
@@ -68,16 +66,14 @@ void FormOpen::onMouseMove() {
 }
 
 void FormOpen::beamRoad() {
-    FlgOpen = Road::BeamCalculation;
-    registry().screen<Form梁形式1>().show();
-    hide();
+    state().FlgOpen = app::Road::BeamCalculation;
+    flow().forward(*this, app::ScreenId::Form梁形式1);
 }
 
 void FormOpen::sectionRoad() {
     setMousePointer(app::MousePointer::Hourglass);
-    FlgOpen = Road::SectionProperties;
-    registry().screen<Form断面選択>().show();
-    hide();
+    state().FlgOpen = app::Road::SectionProperties;
+    flow().forward(*this, app::ScreenId::Form断面選択);
 }
 
 } // namespace ui

@@ -6,7 +6,7 @@
 
 #include "app/registry.hpp"
 #include "ui/controls.hpp"
-#include "ui/form_open.hpp"
+#include "ui/screens.hpp"
 
 namespace app {
 
@@ -21,7 +21,8 @@ int runGui(int argc, char** argv) {
     // program; Qt must not end it on its own when the last window goes.
     QApplication::setQuitOnLastWindowClosed(false);
     Registry registry;
-    registry.screen<ui::FormOpen>().show();
+    ui::installScreens(registry);
+    registry.screen(ScreenId::FormOpen).show();
     return QApplication::exec();
 }
 

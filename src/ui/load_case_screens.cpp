@@ -1,9 +1,7 @@
 #include "ui/load_case_screens.hpp"
 
 #include "app/registry.hpp"
-#include "ui/beam_type_screen.hpp"
 #include "ui/controls.hpp"
-#include "ui/section_choice_screen.hpp"
 
 namespace ui {
 namespace {
@@ -25,9 +23,8 @@ std::vector<Choice> twoSupportCases(const QString& prefix, const QString& pictur
 
 } // namespace
 
-void LoadCaseScreen::onLoad() {
-    loadedFlag() = 1;
-    ChoiceScreen::onLoad();
+int& LoadCaseScreen::haritype() {
+    return state().haritype[static_cast<std::size_t>(structure_)];
 }
 
 void LoadCaseScreen::Form_Load_Call() {
@@ -37,17 +34,17 @@ void LoadCaseScreen::Form_Load_Call() {
 
 void LoadCaseScreen::pictureClicked(const Choice& choice) {
     markChoice(choice);
-    haritype = choice.value;
+    haritype() = choice.value;
 }
 
 void LoadCaseScreen::pictureDoubleClicked(const Choice& choice) {
-    haritype = choice.value;
+    haritype() = choice.value;
     setMousePointer(app::MousePointer::Hourglass);
     GoToMaterialScreen();
 }
 
 void LoadCaseScreen::nextClicked() {
-    if (haritype >= beam::kLoadCase1 && haritype <= beam::kLoadCase3) {
+    if (haritype() >= beam::kLoadCase1 && haritype() <= beam::kLoadCase3) {
         setMousePointer(app::MousePointer::Hourglass);
         GoToMaterialScreen();
         return;
@@ -60,21 +57,15 @@ void LoadCaseScreen::nextClicked() {
 }
 
 void LoadCaseScreen::GoToMaterialScreen() {
-    registry().screen<Form断面選択>().show();
-    hide();
+    flow().forward(*this, app::ScreenId::Form断面選択);
 }
 
 void LoadCaseScreen::backClicked() {
-    registry().screen<Form梁形式1>().show();
-    hide();
-}
-
-void LoadCaseScreen::onUnload() {
-    if (restarting() != 1 && FlgTugi == 0) endProgram();
+    flow().back(*this);
 }
 
 Form片持0::Form片持0(app::Registry& registry)
-    : LoadCaseScreen(registry, QStringLiteral("Form片持0"),
+    : LoadCaseScreen(registry, kId, BeamType::Cantilever,
                      {QStringLiteral("片持-梁"),
                       QStringLiteral("  片持を選択"),
                       kBack,
@@ -88,7 +79,7 @@ Form片持0::Form片持0(app::Registry& registry)
                       }}) {}
 
 FormSuiCho::FormSuiCho(app::Registry& registry)
-    : LoadCaseScreen(registry, QStringLiteral("FormSuiCho"),
+    : LoadCaseScreen(registry, kId, BeamType::VerticalCantilever,
                      {QStringLiteral("片持垂直-梁"),
                       QStringLiteral("  片持垂直を選択"),
                       kBack,
@@ -102,35 +93,22 @@ FormSuiCho::FormSuiCho(app::Registry& registry)
                       }}) {}
 
 Form両端0::Form両端0(app::Registry& registry)
-    : LoadCaseScreen(registry, QStringLiteral("Form両端0"),
+    : LoadCaseScreen(registry, kId, BeamType::SimplySupported,
                      {QStringLiteral("両端支持-梁"), QStringLiteral("  両端支持を選択"), kBack,
                       twoSupportCases("simple", "Image両端支持", QStringLiteral("両端支持"))}) {}
 
 Form両端1::Form両端1(app::Registry& registry)
-    : LoadCaseScreen(registry, QStringLiteral("Form両端1"),
+    : LoadCaseScreen(registry, kId, BeamType::FixedBothEnds,
                      {QStringLiteral("両端固定-梁"), QStringLiteral("  両端固定を選択"), kBack,
                       twoSupportCases("fixed", "Image両端固定", QStringLiteral("両端固定"))}) {}
 
 FormPinKo::FormPinKo(app::Registry& registry)
-    : LoadCaseScreen(registry, QStringLiteral("FormPinKo"),
+    : LoadCaseScreen(registry, kId, BeamType::PinnedFixed,
                      {QStringLiteral("ピン固定-梁"), QStringLiteral("  ピン＆固定を選択"), kBack,
                       twoSupportCases("pinfixed", "Imageピン固", QStringLiteral("ピン固定"))}) {}
 
-LoadCaseScreen* loadCaseScreen(app::Registry& registry, int hari) {
-    switch (hari) {
-    case BeamType::Cantilever:
-        return &registry.screen<Form片持0>();
-    case BeamType::VerticalCantilever:
-        return &registry.screen<FormSuiCho>();
-    case BeamType::SimplySupported:
-        return &registry.screen<Form両端0>();
-    case BeamType::FixedBothEnds:
-        return &registry.screen<Form両端1>();
-    case BeamType::PinnedFixed:
-        return &registry.screen<FormPinKo>();
-    default:
-        return nullptr;
-    }
+LoadCaseScreen& loadCaseScreen(app::Registry& registry) {
+    return static_cast<LoadCaseScreen&>(registry.screen(registry.flow().loadCaseScreen()));
 }
 
 } // namespace ui

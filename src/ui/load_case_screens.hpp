@@ -3,81 +3,65 @@
 // point load at mid-span, a point load at L1 and a uniform load.
 #pragma once
 
-#include "beam/dispatch.hpp"
 #include "ui/choice_screen.hpp"
+#include "ui/wizard_codes.hpp"
 
 namespace ui {
 
-// Load cases (`haritype`) as the calculation numbers them; 0 before the first choice.
-namespace LoadCase {
-inline constexpr int None = 0;
-// Cantilevers
-inline constexpr int TipPoint = beam::kLoadCase1;
-inline constexpr int UniformFull = beam::kLoadCase2;
-inline constexpr int UniformOverL1AtTip = beam::kLoadCase3;
-// Beams on two supports
-inline constexpr int MidSpanPoint = beam::kLoadCase1;
-inline constexpr int PointAtL1 = beam::kLoadCase2;
-inline constexpr int Uniform = beam::kLoadCase3;
-} // namespace LoadCase
-
 class LoadCaseScreen : public ChoiceScreen {
 public:
-    int haritype = LoadCase::None;
-
-    // The screen's loaded flag (FlgForm片持0, FlgFormSuiCho, ...): 1 once loaded.
-    virtual int& loadedFlag() = 0;
+    // The load case this screen chose last (`haritype`), kept in the wizard's state.
+    int& haritype();
 
     void Form_Load_Call() override;
     // Leaves forwards to the material and section screen.
     void GoToMaterialScreen();
 
 protected:
-    using ChoiceScreen::ChoiceScreen;
-    void onLoad() override;
-    void onUnload() override;
+    LoadCaseScreen(app::Registry& registry, app::ScreenId id, int structure, ChoiceDesign design)
+        : ChoiceScreen(registry, id, std::move(design)), structure_(structure) {}
+    // Back from the material screen: the prompt as it was when the screen was left.
+    void onReturn() override { Form_Load_Call(); }
     void pictureClicked(const Choice& choice) override;
     void pictureDoubleClicked(const Choice& choice) override;
     void nextClicked() override;
     void backClicked() override;
+
+private:
+    int structure_; // the `hari` this screen serves
 };
 
 class Form片持0 final : public LoadCaseScreen {
 public:
+    static constexpr app::ScreenId kId = app::ScreenId::Form片持0;
     explicit Form片持0(app::Registry& registry);
-    int FlgForm片持0 = 0;
-    int& loadedFlag() override { return FlgForm片持0; }
 };
 
 class FormSuiCho final : public LoadCaseScreen {
 public:
+    static constexpr app::ScreenId kId = app::ScreenId::FormSuiCho;
     explicit FormSuiCho(app::Registry& registry);
-    int FlgFormSuiCho = 0;
-    int& loadedFlag() override { return FlgFormSuiCho; }
 };
 
 class Form両端0 final : public LoadCaseScreen {
 public:
+    static constexpr app::ScreenId kId = app::ScreenId::Form両端0;
     explicit Form両端0(app::Registry& registry);
-    int FlgForm両端0 = 0;
-    int& loadedFlag() override { return FlgForm両端0; }
 };
 
 class Form両端1 final : public LoadCaseScreen {
 public:
+    static constexpr app::ScreenId kId = app::ScreenId::Form両端1;
     explicit Form両端1(app::Registry& registry);
-    int FlgForm両端1 = 0;
-    int& loadedFlag() override { return FlgForm両端1; }
 };
 
 class FormPinKo final : public LoadCaseScreen {
 public:
+    static constexpr app::ScreenId kId = app::ScreenId::FormPinKo;
     explicit FormPinKo(app::Registry& registry);
-    int FlgFormPinKo = 0;
-    int& loadedFlag() override { return FlgFormPinKo; }
 };
 
-// The load-case screen of a beam structure, or null for a value that names none.
-LoadCaseScreen* loadCaseScreen(app::Registry& registry, int hari);
+// The load-case screen of the structure chosen (the cantilever's before a choice).
+LoadCaseScreen& loadCaseScreen(app::Registry& registry);
 
 } // namespace ui

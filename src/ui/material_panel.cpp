@@ -15,7 +15,7 @@ constexpr int kModeButtonTop = kListTop + kListHeight + 150;
 constexpr int kChosenTop = kModeButtonTop + 600;
 constexpr int kValuesTop = kChosenTop + 450, kValuePitch = 390, kValueLabelWidth = 2040;
 
-void store(MaterialRecord& r, const catalog::MaterialValues& v) {
+void store(app::MaterialRecord& r, const catalog::MaterialValues& v) {
     r.Dyangv = v.yang;
     r.Dkmagev = v.kmage;
     r.Dkashukuv = v.kashuku;
@@ -29,7 +29,8 @@ void store(MaterialRecord& r, const catalog::MaterialValues& v) {
 
 } // namespace
 
-MaterialPanel::MaterialPanel(QWidget& w, MaterialRecord& record) : QObject(&w), record_(record) {
+MaterialPanel::MaterialPanel(QWidget& w, app::MaterialRecord& record)
+    : QObject(&w), record_(record) {
     addLabel(&w, "Label2", {kLeft, 240, kWidth, 420}, QStringLiteral("材 質 選 択"), {12, true});
     list_ = addListBox(&w, "Listzaisitu", {kLeft, kListTop, kWidth, kListHeight}, {10});
     list_->setAccessibleName(QStringLiteral("材質選択")); // the heading above, as it is read

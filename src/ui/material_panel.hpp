@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+#include "app/wizard_state.hpp"
 #include "catalog/materials.hpp"
 
 class QLineEdit;
@@ -17,19 +18,11 @@ namespace ui {
 
 class Label;
 
-// The chosen material as the later screens read it.
-struct MaterialRecord {
-    int zaitype = 0;
-    QString zaisitu;
-    double Dyangv = 0, Dkmagev = 0, Dkashukuv = 0, Dksendanv = 0, Dhijuv = 0;
-    double DyangvOld = 0, DkmagevOld = 0, DkashukuvOld = 0, DksendanvOld = 0;
-};
-
 // Lives as long as the window it is built in (it is a child of it).
 class MaterialPanel final : public QObject {
 public:
     // Creates the controls in `window`; choices are stored into `record`.
-    MaterialPanel(QWidget& window, MaterialRecord& record);
+    MaterialPanel(QWidget& window, app::MaterialRecord& record);
 
     // Appends the fourteen catalog names to Listzaisitu.
     void ListzaisituInput();
@@ -53,7 +46,7 @@ private:
     void selected(int row);
     QLineEdit* box(catalog::MaterialValue v) const;
 
-    MaterialRecord& record_;
+    app::MaterialRecord& record_;
     QListWidget* list_;
     Label* chosen_;
     QLineEdit *kmage_, *kashuku_, *ksendan_, *yang_, *hiju_;

@@ -15,14 +15,10 @@
 #include "catalog/materials.hpp"
 #include "common/numtext.hpp"
 #include "section/calc.hpp"
-#include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
-#include "ui/form_open.hpp"
 #include "ui/keypad_host.hpp"
 #include "ui/keypad_widget.hpp"
 #include "ui/section_calc_layout.hpp"
-#include "ui/section_choice_screen.hpp"
-#include "ui/size_screen.hpp"
 #include "ui/sketch_canvas.hpp"
 
 namespace ui {
@@ -34,8 +30,7 @@ QString plain(double v) {
 
 } // namespace
 
-Form入力断面他::Form入力断面他(app::Registry& registry)
-    : app::Screen(registry, QStringLiteral("Form入力断面他")) {}
+Form入力断面他::Form入力断面他(app::Registry& registry) : app::Screen(registry, kId) {}
 
 Form入力断面他::~Form入力断面他() = default;
 
@@ -66,26 +61,25 @@ void Form入力断面他::connectHandlers() {
 }
 
 void Form入力断面他::onLoad() {
-    FlgTugi = 0;
     FlgDSize = 0;
     HEN = {};
-    results_ = {};
+    app::WizardState& s = state();
+    s.calculatorSection = {};
     setMousePointer(app::MousePointer::Default);
-    Form断面選択& choice = registry().screen<Form断面選択>();
-    c_->zaisitu->setCaption(choice.zaisitu);
-    const catalog::MaterialTexts si = choice.valueTexts();
+    const app::MaterialRecord& m = s.material;
+    c_->zaisitu->setCaption(m.zaisitu);
+    const catalog::MaterialTexts& si = s.materialTexts;
     const std::string siTexts[4] = {si.kmage, si.kashuku, si.ksendan, si.yang};
-    const double old[4] = {choice.DkmagevOld, choice.DkashukuvOld, choice.DksendanvOld,
-                           choice.DyangvOld};
+    const double old[4] = {m.DkmagevOld, m.DkashukuvOld, m.DksendanvOld, m.DyangvOld};
     for (int n = 0; n < 4; ++n) {
         c_->material[n].value.si->setText(QString::fromStdString(siTexts[n]));
         c_->material[n].value.old->setText(plain(old[n]));
     }
-    c_->hiju->setText(plain(choice.Dhijuv));
+    c_->hiju->setText(plain(m.Dhijuv));
     c_->keypad->reset();
     markTarget(1);
-    if (registry().screen<FormOpen>().FlgOpen == Road::SectionProperties) c_->next->hide();
-    layOutDimensions(*c_, choice.danmentype);
+    if (s.FlgOpen == app::Road::SectionProperties) c_->next->hide();
+    layOutDimensions(*c_, s.danmentype);
 }
 
 void Form入力断面他::fieldChanged(int field) {
@@ -105,9 +99,9 @@ void Form入力断面他::writeField(int field, const QString& text) {
 }
 
 void Form入力断面他::calc01() {
-    Form断面選択& choice = registry().screen<Form断面選択>();
+    const app::WizardState& s = state();
     const section::Outcome out =
-        section::calc01({choice.danmentype, HEN, choice.Dhijuv, section::kSketchFrame});
+        section::calc01({s.danmentype, HEN, s.material.Dhijuv, section::kSketchFrame});
     if (out.status == section::Status::NotComputed) return;
     HEN = out.hen;
     if (out.status == section::Status::OutOfRange) {
@@ -126,12 +120,12 @@ void Form入力断面他::calc01() {
     for (std::size_t n = 0; n < out.display->fields.size(); ++n)
         c_->results[n]->setText(qtext(out.display->fields[n].text));
     c_->dsize->setCaption(qtext(*out.designation));
-    results_ = {c_->dsize->caption(),
-                c_->result(section::ResultField::Menseki)->text(),
-                c_->result(section::ResultField::Zaijuryou)->text(),
-                c_->result(section::ResultField::Dzv)->text(),
-                c_->result(section::ResultField::Div)->text(),
-                c_->result(section::ResultField::D2rv)->text()};
+    state().calculatorSection = {c_->dsize->caption(),
+                                 c_->result(section::ResultField::Menseki)->text(),
+                                 c_->result(section::ResultField::Zaijuryou)->text(),
+                                 c_->result(section::ResultField::Dzv)->text(),
+                                 c_->result(section::ResultField::Div)->text(),
+                                 c_->result(section::ResultField::D2rv)->text()};
     // A section too small or too large for whole twips is shown without its sketch.
     if (out.sketch)
         c_->canvas->draw(*out.sketch);
@@ -154,10 +148,9 @@ void Form入力断面他::nextClicked() {
         return;
     }
     setMousePointer(app::MousePointer::Hourglass);
-    registry().screen<Form入力計算>().show();
     // Hidden, not unloaded: the calculation screen's "前に戻る" shows it again as it was left.
     // Left visible, its buttons would lead on from behind the calculation screen.
-    hide();
+    flow().forward(*this, app::ScreenId::Form入力計算);
 }
 
 void Form入力断面他::printClicked() {
@@ -165,17 +158,11 @@ void Form入力断面他::printClicked() {
 }
 
 void Form入力断面他::backClicked() {
-    Form材サイズ選択& sizes = registry().screen<Form材サイズ選択>();
-    sizes.setMousePointer(app::MousePointer::Default);
-    sizes.show();
-    hide();
-    FlgTugi = 1;
-    unload();
+    flow().back(*this);
 }
 
 void Form入力断面他::onUnload() {
     c_.reset();
-    if (FlgTugi == 0 && registry().screen<Form入力計算>().FlgSaisho != 1) endProgram();
 }
 
 } // namespace ui

@@ -4,13 +4,8 @@
 #include "app/registry.hpp"
 #include "catalog/shapes.hpp"
 #include "common/shape_codes.hpp"
-#include "ui/beam_type_screen.hpp"
-#include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
-#include "ui/form_open.hpp"
-#include "ui/load_case_screens.hpp"
 #include "ui/shape_panel.hpp"
-#include "ui/size_screen.hpp"
 
 namespace ui {
 namespace {
@@ -23,11 +18,10 @@ const QString kInstructionLine =
 
 } // namespace
 
-Form断面選択::Form断面選択(app::Registry& registry)
-    : app::Screen(registry, QStringLiteral("Form断面選択")) {}
+Form断面選択::Form断面選択(app::Registry& registry) : app::Screen(registry, kId) {}
 
 void Form断面選択::build(app::FormWindow& w) {
-    material_ = new MaterialPanel(w, *this);
+    material_ = new MaterialPanel(w, state().material);
     shapes_ =
         new ShapePanel(w, {kShapesLeft, kShapesTop},
                        {[this](int c) { shapeClicked(c); },
@@ -56,8 +50,6 @@ void Form断面選択::onLoad() {
     material_->ListzaisituInput();
     material_->select(0);
 
-    FlgFormdanmen = 1;
-    FlgTugi = 0;
     shapes_->prompt().setCaption(
         QStringLiteral("材質を選び、目的の断面をクリックして、次に進んでください。"));
     shapes_->moveFrameAway();
@@ -65,14 +57,9 @@ void Form断面選択::onLoad() {
     shapeClicked(shape::kRoundPipe);
 }
 
-catalog::MaterialTexts Form断面選択::valueTexts() {
-    window(); // the boxes exist only while the screen is loaded
-    return material_->boxTexts();
-}
-
 void Form断面選択::choose(int code) {
-    danmentype = code;
-    danmenkeijou = qtext(catalog::shape(code)->storedName);
+    state().danmentype = code;
+    state().danmenkeijou = qtext(catalog::shape(code)->storedName);
 }
 
 void Form断面選択::shapeClicked(int code) {
@@ -115,13 +102,13 @@ bool Form断面選択::ShowSizeScreen() {
         return false;
     }
     material_->commit();
-    registry().screen<Form材サイズ選択>().show();
-    hide();
+    state().materialTexts = material_->boxTexts();
+    flow().forward(*this, app::ScreenId::Form材サイズ選択);
     return true;
 }
 
 void Form断面選択::nextClicked() {
-    if (danmentype >= 1) {
+    if (state().danmentype >= 1) {
         setMousePointer(app::MousePointer::Hourglass);
         ShowSizeScreen();
     } else {
@@ -130,28 +117,7 @@ void Form断面選択::nextClicked() {
 }
 
 void Form断面選択::backClicked() {
-    FormOpen& open = registry().screen<FormOpen>();
-    if (open.FlgOpen == Road::SectionProperties) {
-        open.setMousePointer(app::MousePointer::Default);
-        open.show();
-        hide();
-    } else if (LoadCaseScreen* previous =
-                   loadCaseScreen(registry(), registry().screen<Form梁形式1>().hari)) {
-        previous->show();
-        hide();
-        if (previous->loadedFlag() == 1) previous->Form_Load_Call();
-    } else {
-        // The beam road always has a beam structure; should it ever lack one, the opening
-        // screen is the way back rather than no window at all.
-        open.show();
-        hide();
-    }
-    FlgTugi = 1;
-    unload();
-}
-
-void Form断面選択::onUnload() {
-    if (registry().screen<Form入力計算>().FlgSaisho != 1 && FlgTugi != 1) endProgram();
+    flow().back(*this);
 }
 
 } // namespace ui

@@ -10,21 +10,12 @@ namespace ui {
 
 class ShapePanel;
 
-// The chosen shape as the later screens read it.
-struct ShapeChoice {
-    int danmentype = 0; // section shape code; 0 until the first load
-    QString danmenkeijou;
-};
-
-class Form断面選択 final : public app::Screen, public MaterialRecord, public ShapeChoice {
+// The material and the shape it publishes: WizardState's material, materialTexts, danmentype
+// and danmenkeijou.
+class Form断面選択 final : public app::Screen {
 public:
+    static constexpr app::ScreenId kId = app::ScreenId::Form断面選択;
     explicit Form断面選択(app::Registry& registry);
-
-    int FlgFormdanmen = 0; // 1 once loaded
-    int FlgTugi = 0;       // 1 when the screen unloads itself by going back
-
-    // The texts of the five value boxes, which the later screens copy.
-    catalog::MaterialTexts valueTexts();
 
     // Commits the material and shows the size screen; refuses (false) while a value box holds
     // no positive number.
@@ -35,7 +26,6 @@ public:
 protected:
     void build(app::FormWindow& w) override;
     void onLoad() override;
-    void onUnload() override;
 
 private:
     void shapeClicked(int code);

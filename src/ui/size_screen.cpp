@@ -7,11 +7,7 @@
 #include "catalog/materials.hpp"
 #include "catalog/shapes.hpp"
 #include "common/numtext.hpp"
-#include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
-#include "ui/form_open.hpp"
-#include "ui/section_calc_screen.hpp"
-#include "ui/section_choice_screen.hpp"
 
 namespace ui {
 namespace {
@@ -29,8 +25,7 @@ std::string text(const QLineEdit* box) {
 
 } // namespace
 
-Form材サイズ選択::Form材サイズ選択(app::Registry& registry)
-    : app::Screen(registry, QStringLiteral("Form材サイズ選択")) {}
+Form材サイズ選択::Form材サイズ選択(app::Registry& registry) : app::Screen(registry, kId) {}
 
 void Form材サイズ選択::build(app::FormWindow& w) {
     setForm(&w, QStringLiteral("Form材サイズ選択"), kFormWidth, kFormHeight);
@@ -79,7 +74,7 @@ void Form材サイズ選択::build(app::FormWindow& w) {
         if (row >= 0) ShowSelectedSize();
     });
     QObject::connect(c_.list, &QListWidget::itemDoubleClicked, &w, [this] {
-        if (registry().screen<FormOpen>().FlgOpen == Road::SectionProperties) return;
+        if (state().FlgOpen == app::Road::SectionProperties) return;
         ShowSelectedSize();
         GoToBeamInput();
     });
@@ -91,11 +86,10 @@ void Form材サイズ選択::build(app::FormWindow& w) {
 }
 
 void Form材サイズ選択::onLoad() {
-    FlgTugi = 0;
-    Flg入力断面他 = 0;
-    Form断面選択& material = registry().screen<Form断面選択>();
-    c_.hiju->setText(QString::fromStdString(material.valueTexts().hiju));
-    if (registry().screen<FormOpen>().FlgOpen == Road::SectionProperties) c_.next->hide();
+    app::WizardState& s = state();
+    s.Flg入力断面他 = app::SectionSource::SizeScreen;
+    c_.hiju->setText(QString::fromStdString(s.materialTexts.hiju));
+    if (s.FlgOpen == app::Road::SectionProperties) c_.next->hide();
     c_.prompt->setCaption(QStringLiteral("     ") + qtext(catalog::kDirectOnlyPrompt));
     c_.prompt->hide();
     c_.instructions->setCaption(
@@ -106,9 +100,9 @@ void Form材サイズ選択::onLoad() {
     LoadSizeTable();
     ListDanmenSizeInput();
 
-    const int code = material.danmentype;
+    const int code = s.danmentype;
     if (catalog::hidesOtherSizeButton(code)) c_.otherSize->hide();
-    catalog::NoListMode mode = catalog::noListMode(code, catalog::familyOf(material.zaitype));
+    catalog::NoListMode mode = catalog::noListMode(code, catalog::familyOf(s.material.zaitype));
     // A list is promised but there is nothing to list: ask for the properties instead of
     // showing an empty list.
     const bool nothingToList = mode == catalog::NoListMode::KeepsList && rows_.empty();
@@ -120,14 +114,13 @@ void Form材サイズ選択::onLoad() {
     // The file matters only where its list was wanted.
     if (nothingToList && !readError_.isEmpty()) c_.size->setCaption(readError_);
 
-    c_.zaisitu->setCaption(material.zaisitu + QStringLiteral(" - ") +
-                           qtext(catalog::familyShapeName(code, material.zaitype)));
+    c_.zaisitu->setCaption(s.material.zaisitu + QStringLiteral(" - ") +
+                           qtext(catalog::familyShapeName(code, s.material.zaitype)));
 }
 
 void Form材サイズ選択::LoadSizeTable() {
-    const Form断面選択& material = registry().screen<Form断面選択>();
-    const catalog::SizeList sizes =
-        catalog::loadSizeList(material.zaitype, material.danmentype, registry().dataFolders());
+    const catalog::SizeList sizes = catalog::loadSizeList(
+        state().material.zaitype, state().danmentype, registry().dataFolders());
     rows_ = sizes.table.rows;
     readError_.clear();
     if (sizes.fileName && !sizes.table.ok())
@@ -145,16 +138,9 @@ void Form材サイズ選択::ShowSelectedSize() {
     const int row = c_.list->currentRow();
     if (row < 0 || row >= static_cast<int>(rows_.size())) return;
     c_.size->setCaption(c_.list->item(row)->text());
-    const catalog::SelectedSize s = catalog::selectSize(
-        rows_[static_cast<std::size_t>(row)], registry().screen<Form断面選択>().valueTexts().hiju);
-    DanmenSize = QString::fromStdString(s.danmenSize);
+    const catalog::SelectedSize s =
+        catalog::selectSize(rows_[static_cast<std::size_t>(row)], state().materialTexts.hiju);
     listed_ = s;
-    Dmensekiv = s.dmensekiv;
-    Dzv = s.dzv;
-    Div = s.div;
-    D2rv = s.d2rv;
-    Djuryouv = s.djuryouv;
-    DjuryouSIv = s.djuryouSIv;
     c_.area->setText(QString::fromStdString(s.textMenseki));
     c_.mass->setText(QString::fromStdString(s.textJuryou));
     c_.z->setText(QString::fromStdString(s.textDz));
@@ -215,15 +201,17 @@ void Form材サイズ選択::nextClicked() {
 
 void Form材サイズ選択::GoToBeamInput() {
     setMousePointer(app::MousePointer::Hourglass);
-    DanmenSize = qtext(catalog::sectionDesignation(
+    app::WizardState& s = state();
+    s.DanmenSize = qtext(catalog::sectionDesignation(
         listed_ ? &*listed_ : nullptr, {text(c_.area), text(c_.z), text(c_.i), text(c_.radius)}));
-    Flg入力断面他 = 0;
-    hide();
-    registry().screen<Form入力計算>().show();
+    s.sizeSection = {s.DanmenSize, c_.area->text(), c_.mass->text(),
+                     c_.z->text(), c_.i->text(),    c_.radius->text()};
+    s.Flg入力断面他 = app::SectionSource::SizeScreen;
+    flow().forward(*this, app::ScreenId::Form入力計算);
 }
 
 void Form材サイズ選択::otherSizeClicked() {
-    const int code = registry().screen<Form断面選択>().danmentype;
+    const int code = state().danmentype;
     if (catalog::opensCalculator(code))
         GoToCalculator();
     else
@@ -233,29 +221,12 @@ void Form材サイズ選択::otherSizeClicked() {
 
 void Form材サイズ選択::GoToCalculator() {
     setMousePointer(app::MousePointer::Hourglass);
-    Flg入力断面他 = 1;
-    Form入力断面他& calculator = registry().screen<Form入力断面他>();
-    calculator.unload();
-    calculator.show();
-    hide();
+    state().Flg入力断面他 = app::SectionSource::Calculator;
+    flow().forward(*this, app::ScreenId::Form入力断面他, /*fresh=*/true);
 }
 
 void Form材サイズ選択::backClicked() {
-    Form断面選択& material = registry().screen<Form断面選択>();
-    if (material.FlgFormdanmen == 1) material.setMousePointer(app::MousePointer::Default);
-    hide();
-    material.show();
-    FlgTugi = 1;
-    unload();
-}
-
-void Form材サイズ選択::onUnload() {
-    if (registry().screen<Form入力計算>().FlgSaisho != 1 && FlgTugi != 1) endProgram();
-}
-
-Form材サイズ選択::SectionTexts Form材サイズ選択::sectionTexts() {
-    window();
-    return {c_.area->text(), c_.mass->text(), c_.z->text(), c_.i->text(), c_.radius->text()};
+    flow().back(*this);
 }
 
 } // namespace ui

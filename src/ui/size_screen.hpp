@@ -20,25 +20,12 @@ class Label;
 
 class Form材サイズ選択 final : public app::Screen {
 public:
+    static constexpr app::ScreenId kId = app::ScreenId::Form材サイズ選択;
     explicit Form材サイズ選択(app::Registry& registry);
-
-    // The designation of the section that goes on: the chosen row's, marked when its figures
-    // were typed over, or "直接入力" for typed properties.
-    QString DanmenSize;
-    double Dmensekiv = 0, Div = 0, Dzv = 0, D2rv = 0, Djuryouv = 0, DjuryouSIv = 0;
-    int Flg入力断面他 = 0; // 1: the section comes from the calculator Form入力断面他
-    int FlgTugi = 0;       // 1 when the screen unloads itself by going back
-
-    // The section as its boxes show it, which the calculation screen copies.
-    struct SectionTexts {
-        QString area, mass, z, i, radius;
-    };
-    SectionTexts sectionTexts();
 
 protected:
     void build(app::FormWindow& w) override;
     void onLoad() override;
-    void onUnload() override;
 
 private:
     void LoadSizeTable();

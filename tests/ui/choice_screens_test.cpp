@@ -26,7 +26,7 @@ struct Pick {
 };
 struct Choices {
     std::function<app::Screen&(app::Registry&)> screen;
-    std::function<int(app::Screen&)> code = {};
+    std::function<int(app::WizardState&)> code = {};
     const char* label = nullptr; // where the choice is named
     QString suffix = {};         // after the name
     std::vector<Pick> picks = {};
@@ -34,8 +34,11 @@ struct Choices {
 };
 
 Choices loadCaseChoices(int hari, std::vector<Pick> picks) {
-    return {[hari](app::Registry& r) -> app::Screen& { return *loadCaseScreen(r, hari); },
-            [](app::Screen& s) { return static_cast<LoadCaseScreen&>(s).haritype; },
+    return {[hari](app::Registry& r) -> app::Screen& {
+                r.state().hari = hari;
+                return loadCaseScreen(r);
+            },
+            [hari](app::WizardState& s) { return s.haritype[hari]; },
             "Label2",
             "",
             std::move(picks),
@@ -49,7 +52,7 @@ TEST(ChoiceScreens, AClickFramesAndNamesAChoiceAndADoubleClickGoesOn) {
     const Choices screens[] = {
         {[](app::Registry& r) -> app::Screen& { return r.screen<FormOpen>(); }},
         {[](app::Registry& r) -> app::Screen& { return r.screen<Form梁形式1>(); },
-         [](app::Screen& s) { return static_cast<Form梁形式1&>(s).hari; }, "Label2", "",
+         [](app::WizardState& s) { return s.hari; }, "Label2", "",
          {{"Image片持1", " 片持   ", 1}, {"Img垂直", " 片持垂直   ", 2},
           {"Image両端支持", " 両端支持    ", 3}, {"Imageピン固", " ピン ＆ 固定   ", 5},
           {"Image両端固定", " 両端固定    ", 4}},
@@ -65,7 +68,7 @@ TEST(ChoiceScreens, AClickFramesAndNamesAChoiceAndADoubleClickGoesOn) {
         loadCaseChoices(5, {{"Imageピン固中央", "  ピン固定中央集中荷重", 1}, {"Imageピン固任意", "  ピン固定任意点集中荷重", 2},
                             {"Imageピン固分布", "  ピン固定分布荷重", 3}}),
         {[](app::Registry& r) -> app::Screen& { return r.screen<Form断面選択>(); },
-         [](app::Screen& s) { return static_cast<Form断面選択&>(s).danmentype; }, "LblDanmensentaku",
+         [](app::WizardState& s) { return s.danmentype; }, "LblDanmensentaku",
          "\r断面をダブルクリック　または　「次に進む」をクリック",
          {{"ImageFB横", "FB横", 6}, {"Image丸パイプ", "丸パイプ", 1}, {"Image溝縦", "溝形縦", 11},
           {"ImgZIE", "直接データを入力", 99}, {"ImageH逆", "H形逆", 10}},
@@ -94,7 +97,7 @@ TEST(ChoiceScreens, AClickFramesAndNamesAChoiceAndADoubleClickGoesOn) {
             QWidget* picture = s.control<QWidget>(QString::fromUtf8(pick.picture));
             const bool last = &pick == &c.picks.back();
             last ? doubleClick(picture) : click(picture);
-            EXPECT_EQ(c.code(s), pick.code);
+            EXPECT_EQ(c.code(run.registry.state()), pick.code);
             EXPECT_EQ(app::twips(s.control<QWidget>("枠line")).topLeft(),
                       app::twips(picture).topLeft());
             EXPECT_EQ(caption(s, c.label), QString::fromUtf8(pick.name) + c.suffix);
@@ -111,7 +114,7 @@ TEST(ChoiceScreens, NextWithoutAChoice) {
     ProgramRun run;
     run.registry.screen<Form梁形式1>().show();
     click(run.registry.screen<Form梁形式1>().control<QWidget>("Commandtugi"));
-    EXPECT_EQ(run.registry.screen<Form梁形式1>().hari, BeamType::Cantilever);
+    EXPECT_EQ(run.registry.state().hari, BeamType::Cantilever);
     Form片持0& s = run.registry.screen<Form片持0>();
     EXPECT_EQ(visibleWindows(), QStringList{"Form片持0"});
     click(s.control<QWidget>("Commandtugi"));

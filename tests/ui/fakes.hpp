@@ -14,6 +14,7 @@
 
 #include "app/registry.hpp"
 #include "app/twips.hpp"
+#include "ui/screens.hpp"
 
 // Readable names in failure messages.
 QT_BEGIN_NAMESPACE
@@ -59,7 +60,9 @@ class ProgramRun {
 public:
     ProgramRun()
         : registry(std::make_unique<FakeBeeper>(counters), std::make_unique<FakeEnd>(counters),
-                   std::make_unique<FakePrinter>(counters)) {}
+                   std::make_unique<FakePrinter>(counters)) {
+        ui::installScreens(registry);
+    }
     ~ProgramRun() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     Counters counters;

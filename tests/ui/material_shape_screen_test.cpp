@@ -22,6 +22,7 @@ protected:
         ASSERT_EQ(visibleWindows(), QStringList{"Form断面選択"});
     }
     Form断面選択& s() { return run.registry.screen<Form断面選択>(); }
+    app::WizardState& st() { return run.registry.state(); }
     template <class T = QWidget> T* ctl(const char* name) {
         return s().control<T>(QString::fromUtf8(name));
     }
@@ -49,26 +50,29 @@ TEST_F(MaterialScreen, OpensOnSs400AndAValueTypedOverTravelsOn) {
     EXPECT_EQ(list()->currentRow(), 0);
     EXPECT_EQ(ctl<Label>("Lblzaisitu")->caption(), "SS400");
     EXPECT_EQ(boxes(), ss400);
-    EXPECT_EQ((std::pair{s().zaitype, s().zaisitu}), (std::pair{1, QString("鋼材－SS400")}));
+    EXPECT_EQ((std::pair{st().material.zaitype, st().material.zaisitu}),
+              (std::pair{1, QString("鋼材－SS400")}));
     EXPECT_EQ(shown(), (QStringList{"Listzaisitu", "CmdZaiNasi"}));
     list()->setCurrentRow(13);
-    EXPECT_EQ((std::pair{s().zaitype, s().zaisitu}), (std::pair{14, QString("木材－ジャラ")}));
+    EXPECT_EQ((std::pair{st().material.zaitype, st().material.zaisitu}),
+              (std::pair{14, QString("木材－ジャラ")}));
     EXPECT_EQ(ctl<Label>("Lblzaisitu")->caption(), "ジャラ");
     EXPECT_EQ(ctl<QLineEdit>("Textyang")->text(), "14000");
     click(ctl("Image角ムク"));
     // Back to the opening screen and on again: SS400 and the circular tube afresh.
     click(ctl("Commandmae"));
     click(run.registry.screen<FormOpen>().control<QWidget>("ImageZI"));
-    EXPECT_EQ((std::pair{s().zaitype, s().danmentype}), (std::pair{1, 1}));
+    EXPECT_EQ((std::pair{st().material.zaitype, st().danmentype}), (std::pair{1, 1}));
     EXPECT_EQ(boxes(), ss400);
-    EXPECT_EQ(s().DksendanvOld, 924);
+    EXPECT_EQ(st().material.DksendanvOld, 924);
     // A value typed over travels with its old unit to three figures as the catalog's own
     // (120 * 100 / 9.8 = 1224.49: 1220); the untouched ones keep the catalog's old values.
     typeInto(ctl<QLineEdit>("Textkmage"), "120");
     click(ctl("Commandtugi"));
-    EXPECT_EQ(s().Dkmagev, 120);
-    EXPECT_EQ(s().DkmagevOld, 1220);
-    EXPECT_EQ((std::pair{s().DkashukuvOld, s().DyangvOld}), (std::pair{1600.0, 2100000.0}));
+    EXPECT_EQ(st().material.Dkmagev, 120);
+    EXPECT_EQ(st().material.DkmagevOld, 1220);
+    EXPECT_EQ((std::pair{st().material.DkashukuvOld, st().material.DyangvOld}),
+              (std::pair{1600.0, 2100000.0}));
 }
 
 // Back to the list, the list's choice and name; then the typed name and values go on: 100 N/mm2
@@ -82,7 +86,7 @@ TEST_F(MaterialScreen, ADirectlyEnteredMaterialGoesOnWithItsNameAndValues) {
     EXPECT_EQ(shown(), (QStringList{"Listzaisitu", "CmdZaiNasi"}));
     EXPECT_EQ(list()->currentRow(), 2);
     click(ctl("Commandtugi"));
-    EXPECT_EQ(s().zaisitu, "アルミ合金－A6063-T5"); // the list's name, not the text box's
+    EXPECT_EQ(st().material.zaisitu, "アルミ合金－A6063-T5"); // the list's name, not the text box's
     Form材サイズ選択& sizes = run.registry.screen<Form材サイズ選択>();
     click(sizes.control<QWidget>("Commandmae"));
     click(ctl("CmdZaiNasi"));
@@ -112,16 +116,16 @@ TEST_F(MaterialScreen, ADirectlyEnteredMaterialGoesOnWithItsNameAndValues) {
     typeInto(ctl<QLineEdit>("Textyang"), "7e3");
     click(ctl("Commandtugi"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
-    EXPECT_EQ(s().zaisitu, "GFRP板");
-    EXPECT_EQ(s().zaitype, 3); // the family of the last material chosen in the list
-    EXPECT_EQ(s().DkmagevOld, 1020);
+    EXPECT_EQ(st().material.zaisitu, "GFRP板");
+    EXPECT_EQ(st().material.zaitype, 3); // the family of the last material chosen in the list
+    EXPECT_EQ(st().material.DkmagevOld, 1020);
     EXPECT_EQ(sizes.control<QLineEdit>("TxtHiju")->text(), "1.9");
     EXPECT_TRUE(sizes.control<Label>("Labelzaisitu")->caption().startsWith("GFRP板 - "));
     // Back to the list after the typed name went on: the list's material goes on again.
     click(sizes.control<QWidget>("Commandmae"));
     click(ctl("CmdList"));
     click(ctl("Commandtugi"));
-    EXPECT_EQ(s().zaisitu, "アルミ合金－A6063-T5");
+    EXPECT_EQ(st().material.zaisitu, "アルミ合金－A6063-T5");
 }
 
 // A lipped channel takes a double-click as a click; "その他の断面" goes straight on, the frame
@@ -129,12 +133,12 @@ TEST_F(MaterialScreen, ADirectlyEnteredMaterialGoesOnWithItsNameAndValues) {
 TEST_F(MaterialScreen, TheLippedChannelStaysAndOtherShapesGoStraightOn) {
     doubleClick(ctl("Imageリップ縦"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form断面選択"});
-    EXPECT_EQ(s().danmentype, 26);
+    EXPECT_EQ(st().danmentype, 26);
     const QRect frame = app::twips(ctl("枠line"));
     EXPECT_EQ(frame.topLeft(), app::twips(ctl("Imageリップ縦")).topLeft());
     click(ctl("CommandSonota"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
-    EXPECT_EQ((std::pair{s().danmentype, s().danmenkeijou}),
+    EXPECT_EQ((std::pair{st().danmentype, st().danmenkeijou}),
               (std::pair{88, QString("その他の断面")}));
     EXPECT_EQ(app::twips(ctl("枠line")), frame);
 }

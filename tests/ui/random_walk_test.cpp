@@ -183,12 +183,10 @@ struct Walk {
     // Z, I and the radius of gyration as the size screen or the calculator published them, shown
     // with two decimals.
     void checkHandOver() {
-        app::Registry& r = program->registry;
-        Form材サイズ選択& sizes = r.screen<Form材サイズ選択>();
-        const auto zir = [](const auto& t) { return QStringList{t.z, t.i, t.radius}; };
-        const QStringList published = sizes.Flg入力断面他 == 1
-                                          ? zir(r.screen<Form入力断面他>().resultTexts())
-                                          : zir(sizes.sectionTexts());
+        const app::WizardState& s = program->registry.state();
+        const app::SectionTexts& t =
+            s.Flg入力断面他 == app::SectionSource::Calculator ? s.calculatorSection : s.sizeSection;
+        const QStringList published{t.z, t.i, t.radius};
         const QStringList shown = {field("Textdz"), field("Textdi"), field("TxtD2r")};
         for (int k = 0; k < 3; ++k)
             EXPECT_NEAR(valueOf(shown[k]), valueOf(published[k]),
@@ -200,12 +198,11 @@ struct Walk {
     void checkResults() {
         app::Registry& r = program->registry;
         Form入力計算& s = r.screen<Form入力計算>();
-        LoadCaseScreen* cases = loadCaseScreen(r, r.screen<Form梁形式1>().hari);
-        if (!cases) return;
+        if (r.state().loadCase() == 0) return;
         const auto checked = [&](const char* b) { return s.control<QRadioButton>(b)->isChecked(); };
         beam::Inputs in;
-        in.structure = beam::Structure(r.screen<Form梁形式1>().hari);
-        in.loadCase = cases->haritype;
+        in.structure = beam::Structure(r.state().hari);
+        in.loadCase = r.state().loadCase();
         in.loadMode = s.control<Label>("LabelHEN1M")->caption().startsWith("分布荷重")
                           ? beam::LoadMode::PerMetre
                           : beam::LoadMode::Total;

@@ -31,9 +31,7 @@ inline void toSizeScreen(ProgramRun& run, const char* shapePicture,
         click(r.screen<ui::FormOpen>().control<QWidget>("ImageHari"));
         doubleClick(
             r.screen<ui::Form梁形式1>().control<QWidget>(QString::fromUtf8(beam->structure)));
-        ui::LoadCaseScreen* cases = ui::loadCaseScreen(r, r.screen<ui::Form梁形式1>().hari);
-        ASSERT_NE(cases, nullptr);
-        doubleClick(cases->control<QWidget>(QString::fromUtf8(beam->loadCase)));
+        doubleClick(ui::loadCaseScreen(r).control<QWidget>(QString::fromUtf8(beam->loadCase)));
     } else {
         click(r.screen<ui::FormOpen>().control<QWidget>("ImageZI"));
     }

@@ -140,9 +140,10 @@ TEST_F(SizeScreen, OnTheBeamRoadADoubleClickGoesOnToTheCalculation) {
     road(0, "Image丸パイプ", true);
     doubleClickRow(1);
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
-    EXPECT_EQ(s().DanmenSize, "P-20");
-    EXPECT_EQ(s().Flg入力断面他, 0);
-    EXPECT_EQ(s().sectionTexts().area, "20");
+    const app::WizardState& st = run.registry.state();
+    EXPECT_EQ(st.DanmenSize, "P-20");
+    EXPECT_EQ(st.Flg入力断面他, app::SectionSource::SizeScreen);
+    EXPECT_EQ(st.sizeSection.area, "20");
 }
 
 // "次に進む " wants each of area, Z, I and i as a positive number.
@@ -174,7 +175,7 @@ TEST_F(SizeScreen, NextRefusesAMissingZeroOrNegativeProperty) {
     click(ctl("Commandtugi"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     EXPECT_EQ(s().mousePointer(), app::MousePointer::Hourglass);
-    EXPECT_EQ(s().DanmenSize, "直接入力");
+    EXPECT_EQ(run.registry.state().DanmenSize, "直接入力");
 }
 
 // The designation goes on only with the figures of its row: typed over, it is marked; a later

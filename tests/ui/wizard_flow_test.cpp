@@ -58,14 +58,13 @@ TEST_F(WizardFlow, BackFromTheMaterialScreenShowsTheLoadCaseScreenOfTheBeamType)
     for (const auto& [structure, picture, expected] : roads) {
         SCOPED_TRACE(expected);
         doubleClick(ctl<Form梁形式1>(structure));
-        LoadCaseScreen* cases = loadCaseScreen(run.registry, screen<Form梁形式1>().hari);
-        ASSERT_NE(cases, nullptr);
+        LoadCaseScreen* cases = &loadCaseScreen(run.registry);
         doubleClick(cases->control<QWidget>(picture));
-        const auto chosen = cases->haritype;
+        const auto chosen = cases->haritype();
         const QString prompt = cases->control<Label>("Label2")->caption();
         click(ctl<Form断面選択>("Commandmae"));
         EXPECT_EQ(visibleWindows(), QStringList{expected});
-        EXPECT_EQ(cases->haritype, chosen);
+        EXPECT_EQ(cases->haritype(), chosen);
         EXPECT_TRUE(cases->control<Label>("Label2")->isVisible());
         EXPECT_EQ(cases->control<Label>("Label2")->caption(), prompt);
         EXPECT_EQ(cases->mousePointer(), app::MousePointer::Default);
@@ -80,12 +79,12 @@ TEST_F(WizardFlow, RestartUnloadsTheWizardAndKeepsTheVariables) {
     click(ctl<FormOpen>("ImageHari"));
     doubleClick(ctl<Form梁形式1>("Image両端固定"));
     doubleClick(ctl<Form両端1>("Image両端固定分布"));
-    screen<Form入力計算>().restart();
+    run.registry.flow().restart();
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
     EXPECT_FALSE(screen<Form梁形式1>().isLoaded() || screen<Form両端1>().isLoaded() ||
                  screen<Form断面選択>().isLoaded());
-    EXPECT_EQ(screen<Form梁形式1>().hari, BeamType::FixedBothEnds);
-    EXPECT_EQ(screen<Form両端1>().haritype, LoadCase::Uniform);
+    EXPECT_EQ(run.registry.state().hari, BeamType::FixedBothEnds);
+    EXPECT_EQ(screen<Form両端1>().haritype(), LoadCase::Uniform);
     click(ctl<FormOpen>("ImageZI"));
     click(ctl<Form断面選択>("Commandmae"));
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});

@@ -1,0 +1,124 @@
+#include "app/flow.hpp"
+
+#include "app/registry.hpp"
+
+namespace app {
+namespace {
+
+// The load-case screen of each structure, by `hari`.
+constexpr ScreenId kLoadCaseScreens[] = {ScreenId::Form片持0,  ScreenId::Form片持0,
+                                         ScreenId::FormSuiCho, ScreenId::Form両端0,
+                                         ScreenId::Form両端1,  ScreenId::FormPinKo};
+
+// The screens a pass leaves loaded, in the order the restart unloads them: Form梁形式1 last.
+constexpr ScreenId kUnloadedByRestart[] = {ScreenId::Form入力計算, ScreenId::Form材サイズ選択,
+                                           ScreenId::Form断面選択, ScreenId::Form入力断面他,
+                                           ScreenId::Form片持0,    ScreenId::FormSuiCho,
+                                           ScreenId::Form両端0,    ScreenId::Form両端1,
+                                           ScreenId::FormPinKo,    ScreenId::Form梁形式1};
+
+bool goesBackByUnloading(ScreenId id) {
+    return id == ScreenId::Form断面選択 || id == ScreenId::Form材サイズ選択 ||
+           id == ScreenId::Form入力断面他 || id == ScreenId::Form入力計算;
+}
+
+} // namespace
+
+QString screenName(ScreenId id) {
+    switch (id) {
+    case ScreenId::FormOpen:
+        return QStringLiteral("FormOpen");
+    case ScreenId::Form梁形式1:
+        return QStringLiteral("Form梁形式1");
+    case ScreenId::Form片持0:
+        return QStringLiteral("Form片持0");
+    case ScreenId::FormSuiCho:
+        return QStringLiteral("FormSuiCho");
+    case ScreenId::Form両端0:
+        return QStringLiteral("Form両端0");
+    case ScreenId::Form両端1:
+        return QStringLiteral("Form両端1");
+    case ScreenId::FormPinKo:
+        return QStringLiteral("FormPinKo");
+    case ScreenId::Form断面選択:
+        return QStringLiteral("Form断面選択");
+    case ScreenId::Form材サイズ選択:
+        return QStringLiteral("Form材サイズ選択");
+    case ScreenId::Form入力断面他:
+        return QStringLiteral("Form入力断面他");
+    case ScreenId::Form入力計算:
+        break;
+    }
+    return QStringLiteral("Form入力計算");
+}
+
+ScreenId Flow::loadCaseScreen() const {
+    const int hari = registry_.state().hari;
+    return hari >= 1 && hari <= 5 ? kLoadCaseScreens[hari] : ScreenId::Form片持0;
+}
+
+void Flow::forward(Screen& from, ScreenId to, bool fresh) {
+    Screen& next = registry_.screen(to);
+    if (fresh) unloadQuietly(next);
+    next.show();
+    from.hide();
+}
+
+ScreenId Flow::previous(ScreenId from) const {
+    const WizardState& s = registry_.state();
+    switch (from) {
+    case ScreenId::Form梁形式1:
+        return ScreenId::FormOpen;
+    case ScreenId::Form断面選択:
+        // The beam road always has a structure; should it lack one, the opening screen is
+        // the way back rather than no window at all.
+        if (s.FlgOpen == Road::SectionProperties || s.hari < 1 || s.hari > 5)
+            return ScreenId::FormOpen;
+        return loadCaseScreen();
+    case ScreenId::Form材サイズ選択:
+        return ScreenId::Form断面選択;
+    case ScreenId::Form入力断面他:
+        return ScreenId::Form材サイズ選択;
+    case ScreenId::Form入力計算:
+        return s.Flg入力断面他 == SectionSource::Calculator ? ScreenId::Form入力断面他
+                                                            : ScreenId::Form材サイズ選択;
+    case ScreenId::FormOpen:
+        return ScreenId::FormOpen;
+    default: // the load-case screens
+        return ScreenId::Form梁形式1;
+    }
+}
+
+void Flow::back(Screen& from) {
+    Screen& to = registry_.screen(previous(from.id()));
+    to.show();
+    from.hide();
+    to.onReturn();
+    if (goesBackByUnloading(from.id())) unloadQuietly(from);
+}
+
+void Flow::restart() {
+    for (ScreenId id : kUnloadedByRestart)
+        if (Screen* s = registry_.existing(id)) unloadQuietly(*s);
+    // The next calculation starts without input in the default units; the texts typed stay
+    // remembered, but its load clears them (MaeFlgSaisho).
+    PreviousInput& mae = registry_.state().mae;
+    mae.MaePw = 1;
+    mae.MaeFlgHyoujitani = 0;
+    mae.MaeFlgKajutani = 0;
+    mae.MaeFlgSaisho = 1;
+    registry_.screen(ScreenId::FormOpen).show();
+}
+
+bool Flow::unloadEndsProgram(ScreenId id) const {
+    return id == ScreenId::FormOpen || !unloading_;
+}
+
+void Flow::unloadQuietly(Screen& s) {
+    const bool was = unloading_;
+    unloading_ = true;
+    s.unload();
+    unloading_ = was;
+}
+
+} // namespace app

@@ -1,0 +1,70 @@
+// The values that cross screens: what one screen sets and a later one reads. One plain struct,
+// owned by the registry; each value keeps the name the screens have always used for it, and
+// the screen that sets it is named beside it. The screens' own working variables stay in the
+// screens.
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "catalog/materials.hpp"
+
+namespace app {
+
+// The road chosen on the opening screen (`FlgOpen`).
+enum class Road { BeamCalculation, SectionProperties };
+
+// Where the section of the calculation comes from (`Flg入力断面他`).
+enum class SectionSource { SizeScreen, Calculator };
+
+// The material as it went on from Form断面選択: list entry or typed, SI and old units.
+struct MaterialRecord {
+    int zaitype = 0; // material number 1..14 (a typed material keeps the last list entry's)
+    QString zaisitu; // its name, e.g. "鋼材－SS400"
+    double Dyangv = 0, Dkmagev = 0, Dkashukuv = 0, Dksendanv = 0, Dhijuv = 0; // N/mm2, sg
+    double DyangvOld = 0, DkmagevOld = 0, DkashukuvOld = 0, DksendanvOld = 0; // kg/cm2
+};
+
+// A section as a screen shows it: designation, area, mass, Z, I and radius of gyration.
+struct SectionTexts {
+    QString size, area, mass, z, i, radius;
+};
+
+// The calculation screen's previous input, which it shows again when the user comes back.
+struct PreviousInput {
+    QString MaeTextHEN1, MaeTextHEN2, MaeTextHEN3, MaeTextHEN4;
+    int MaeFlgKajutani = 0;   // 1 N, 2 kN, 3 kg
+    int MaeFlgHyoujitani = 0; // 1 old, 2 SI
+    int MaePw = 0;            // 1 total load, 2 load per metre
+    int MaeFlgtugi = 0;       // 1: restore the previous input at the next load
+    int MaeFlgSaisho = 0;     // 1: clear everything at the next load ("最初から" was pressed)
+};
+
+struct WizardState {
+    Road FlgOpen = Road::BeamCalculation; // FormOpen
+
+    int hari = 0; // Form梁形式1: 1 cantilever ... 5 pinned and fixed; 0 before the first choice
+    // The load case each structure's load-case screen last chose (`haritype`), by `hari`;
+    // kept through a restart, as the screens keep it.
+    std::array<int, 6> haritype{};
+    int loadCase() const { return hari >= 1 && hari <= 5 ? haritype[hari] : 0; }
+
+    // Form断面選択: the material, its five value boxes as they went on, and the shape.
+    MaterialRecord material;
+    catalog::MaterialTexts materialTexts;
+    int danmentype = 0; // section shape code; 0 until the first load
+    QString danmenkeijou;
+
+    // Form材サイズ選択: the designation and the boxes as they went on to the calculation.
+    QString DanmenSize;
+    SectionTexts sizeSection;
+    SectionSource Flg入力断面他 = SectionSource::SizeScreen;
+
+    // Form入力断面他: the section computed last (empty until one was).
+    SectionTexts calculatorSection;
+
+    // Form入力計算.
+    PreviousInput mae;
+};
+
+} // namespace app
