@@ -32,9 +32,9 @@ if command -v desktop-file-validate >/dev/null; then
 fi
 
 # The libraries' packages (dpkg-shlibdeps), and what Qt loads at run time that they do not pull
-# in: the platform plugins, the SVG plugins, a Japanese font.
+# in: the platform plugins, the SVG plugins, a Japanese font, Qt's Japanese texts.
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libc6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 fonts-noto-cjk; do
+for p in libc6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 fonts-noto-cjk qt6-translations-l10n; do
     [[ ", $depends," == *", $p"[\ ,]* ]] || fail "Depends lacks $p: $depends"
 done
 
