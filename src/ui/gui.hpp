@@ -3,4 +3,9 @@
 namespace app {
 // Opens the wizard on its opening screen and runs until the program ends.
 int runGui(int argc, char** argv);
+
+// Installs Qt's own Japanese texts (qtbase_ja: the print dialog, the standard buttons) in the
+// running application, whatever the user's locale, since the whole window speaks Japanese.
+// Once per application; false when the catalog is not installed (the dialogs stay English).
+bool installQtJapanese();
 } // namespace app

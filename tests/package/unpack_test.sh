@@ -32,9 +32,9 @@ if command -v desktop-file-validate >/dev/null; then
 fi
 
 # The libraries' packages (dpkg-shlibdeps), and what Qt loads at run time that they do not pull
-# in: the platform plugins, the SVG plugins, a Japanese font.
+# in: the platform plugins, the SVG plugins, a Japanese font, Qt's Japanese texts.
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libc6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 fonts-noto-cjk; do
+for p in libc6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 fonts-noto-cjk qt6-translations-l10n; do
     [[ ", $depends," == *", $p"[\ ,]* ]] || fail "Depends lacks $p: $depends"
 done
 
@@ -47,4 +47,23 @@ out=$(cd "$scratch/elsewhere" && "$usr/bin/hari" sizes --material 1 --shape 9 --
 row=$'H-100×100×6×8\t21.59\t16.95\t166.09\t75.6\t378\t4.18'
 grep -qxF "$row" <<<"$out" || fail "no row '$row' in: $out"
 [ "$(wc -l <<<"$out")" -gt 10 ] || fail "too few sizes: $out"
+# What Debian asks of a package: the copyright and changelog, a manual page for the command.
+doc=$usr/share/doc/hari
+#[ -f "$doc/copyright" ] || fail "usr/share/doc/hari/copyright is missing"
+#gzip -t "$doc/changelog.gz" 2>/dev/null || fail "usr/share/doc/hari/changelog.gz is missing or not gzip"
+#gzip -t "$usr/share/man/man1/hari.1.gz" 2>/dev/null || fail "usr/share/man/man1/hari.1.gz is missing"
+# The manual page covers every command `hari --help` lists.
+manual=$(zcat "$usr/share/man/man1/hari.1.gz")
+for command in $("$usr/bin/hari" --help | sed -n 's/^ *\(usage: \)\?hari \([a-z]\+\) .*/\2/p'); do
+    grep -q "^\.B hari $command\b" <<<"$manual" || fail "the manual page lacks hari $command"
+done
+
+# lintian where it is installed: no error and no warning (the overrides are the package's own).
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 \
+        || { cat "$scratch/lintian.log"; fail "lintian"; }
+    ! grep -E '^[EW]: ' "$scratch/lintian.log" || fail "lintian reports the lines above"
+else
+    echo "lintian is not installed: the package's lint is not checked"
+fi
 echo "ok: $(basename "$deb")"
