@@ -103,10 +103,10 @@ void Flow::restart() {
     // The next calculation starts without input in the default units; the texts typed stay
     // remembered, but its load clears them (MaeFlgSaisho).
     PreviousInput& mae = registry_.state().mae;
-    mae.MaePw = 1;
-    mae.MaeFlgHyoujitani = 0;
-    mae.MaeFlgKajutani = 0;
-    mae.MaeFlgSaisho = 1;
+    mae.MaePw = beam::LoadMode::Total;
+    mae.MaeFlgHyoujitani.reset();
+    mae.MaeFlgKajutani.reset();
+    mae.MaeFlgSaisho = true;
     registry_.screen(ScreenId::FormOpen).show();
 }
 

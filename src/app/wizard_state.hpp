@@ -7,12 +7,18 @@
 #include <QString>
 #include <array>
 
+#include <optional>
+
+#include "beam/units.hpp"
 #include "catalog/materials.hpp"
 
 namespace app {
 
 // The road chosen on the opening screen (`FlgOpen`).
 enum class Road { BeamCalculation, SectionProperties };
+
+// Which of the twin fields the calculation screen shows (`FlgHyoujitani`).
+enum class DisplayUnits { SI, Old };
 
 // Where the section of the calculation comes from (`Flg入力断面他`).
 enum class SectionSource { SizeScreen, Calculator };
@@ -33,11 +39,11 @@ struct SectionTexts {
 // The calculation screen's previous input, which it shows again when the user comes back.
 struct PreviousInput {
     QString MaeTextHEN1, MaeTextHEN2, MaeTextHEN3, MaeTextHEN4;
-    int MaeFlgKajutani = 0;   // 1 N, 2 kN, 3 kg
-    int MaeFlgHyoujitani = 0; // 1 old, 2 SI
-    int MaePw = 0;            // 1 total load, 2 load per metre
-    int MaeFlgtugi = 0;       // 1: restore the previous input at the next load
-    int MaeFlgSaisho = 0;     // 1: clear everything at the next load ("最初から" was pressed)
+    std::optional<beam::LoadUnit> MaeFlgKajutani; // none until a unit was chosen
+    std::optional<DisplayUnits> MaeFlgHyoujitani; // none until a display was chosen
+    std::optional<beam::LoadMode> MaePw;          // total load or load per metre
+    bool MaeFlgtugi = false;                      // restore the previous input at the next load
+    bool MaeFlgSaisho = false; // clear everything at the next load ("最初から" was pressed)
 };
 
 struct WizardState {

@@ -10,10 +10,10 @@ namespace beam {
 // Kilograms and newtons, everywhere: 9.8 exactly, not 9.80665.
 inline constexpr double kGravity = 9.8;
 
-// The load unit of the option buttons; the values are the codes kept in MaeFlgKajutani.
+// The load unit of the option buttons (MaeFlgKajutani keeps the last one chosen).
 enum class LoadUnit { N = 1, kN = 2, kg = 3 };
 
-// How the typed load is meant in the distributed cases; the values are the codes of Pw.
+// How the typed load is meant in the distributed cases (Pw).
 enum class LoadMode { Total = 1, PerMetre = 2 };
 
 // The unit text `kajutan` of a load unit: "N", "kN" or "kg".

@@ -55,35 +55,35 @@ void Form入力計算::connectHandlers(app::FormWindow& w) {
             if (on) handler();
         });
     };
-    const auto loadUnit = [this](int code) {
-        return [this, code] {
-            state().mae.MaeFlgKajutani = code;
+    const auto loadUnit = [this](beam::LoadUnit unit) {
+        return [this, unit] {
+            state().mae.MaeFlgKajutani = unit;
             KajutaniSet();
             calcDispatch();
         };
     };
-    onSelect(c.opt1N, loadUnit(1));
-    onSelect(c.opt1kN, loadUnit(2));
-    onSelect(c.opt1kg, loadUnit(3));
+    onSelect(c.opt1N, loadUnit(beam::LoadUnit::N));
+    onSelect(c.opt1kN, loadUnit(beam::LoadUnit::kN));
+    onSelect(c.opt1kg, loadUnit(beam::LoadUnit::kg));
     onSelect(c.opt2old, [this] {
-        state().mae.MaeFlgHyoujitani = 1;
+        state().mae.MaeFlgHyoujitani = app::DisplayUnits::Old;
         HyoujiOld();
     });
     onSelect(c.opt2SI, [this] {
-        state().mae.MaeFlgHyoujitani = 2;
+        state().mae.MaeFlgHyoujitani = app::DisplayUnits::SI;
         HyoujiSI();
     });
-    const auto loadMode = [this](int pw) {
-        return [this, pw] {
-            markMode(pw);
-            Pw = pw;
-            state().mae.MaePw = pw;
+    const auto loadMode = [this](beam::LoadMode mode) {
+        return [this, mode] {
+            markMode(mode);
+            Pw = mode;
+            state().mae.MaePw = mode;
             calcDispatch();
             KajuLabelSet();
         };
     };
-    QObject::connect(c.cmdP, &QPushButton::clicked, &w, loadMode(1));
-    QObject::connect(c.cmdw, &QPushButton::clicked, &w, loadMode(2));
+    QObject::connect(c.cmdP, &QPushButton::clicked, &w, loadMode(beam::LoadMode::Total));
+    QObject::connect(c.cmdw, &QPushButton::clicked, &w, loadMode(beam::LoadMode::PerMetre));
 
     QObject::connect(c.hensuKaijo, &QPushButton::clicked, &w, [this] {
         HensuKaijo();
@@ -117,7 +117,7 @@ void Form入力計算::onLoad() {
     takeOverValues();
     // The fields start empty, so their variables do too; MaeHensuSet below refills both.
     Ww = WN = LA = HEN3 = HEN4 = 0;
-    Pw = 1;
+    Pw = beam::LoadMode::Total;
     c.keypad->reset();
     markTarget(1);
     for (int k = 1; k < 4; ++k) {
@@ -136,8 +136,8 @@ void Form入力計算::onLoad() {
     setUpCase();
     showSectionPicture();
     calcDispatch();
-    if (state().mae.MaeFlgtugi == 1) MaeHensuSet();
-    if (state().mae.MaeFlgSaisho == 1) {
+    if (state().mae.MaeFlgtugi) MaeHensuSet();
+    if (state().mae.MaeFlgSaisho) {
         HensuKaijo();
         KekkaZero();
     }
@@ -239,7 +239,7 @@ void Form入力計算::KajuLabelSet() {
         c_->caption[0]->setCaption(QStringLiteral("荷重を入力( ") + u + QStringLiteral(" )"));
         return;
     }
-    c_->caption[0]->setCaption(Pw == 2
+    c_->caption[0]->setCaption(Pw == beam::LoadMode::PerMetre
                                    ? QStringLiteral("分布荷重を入力(") + u + QStringLiteral("/m)")
                                    : QStringLiteral("全体荷重を入力( ") + u + QStringLiteral(" )"));
     c_->cmdP->setText(QStringLiteral("全体荷重(") + u + QStringLiteral(")"));
@@ -269,7 +269,7 @@ void Form入力計算::calcDispatch() {
     beam::Inputs in;
     in.structure = structure();
     in.loadCase = loadCase();
-    in.loadMode = Pw == 2 ? beam::LoadMode::PerMetre : beam::LoadMode::Total;
+    in.loadMode = Pw;
     in.loadN = WN;
     in.spanMm = LA;
     in.l1Mm = HEN3;
@@ -328,14 +328,17 @@ void Form入力計算::MaeHensuSet() {
     for (int k = 0; k < 4 && isLoaded(); ++k)
         c_->text[k]->setText(texts[k]);
     if (!isLoaded()) return;
-    if (mae.MaeFlgHyoujitani == 2) c_->opt2SI->setChecked(true);
-    if (mae.MaeFlgHyoujitani == 1) c_->opt2old->setChecked(true);
-    if (mae.MaeFlgKajutani == 1) c_->opt1N->setChecked(true);
-    if (mae.MaeFlgKajutani == 2) c_->opt1kN->setChecked(true);
-    if (mae.MaeFlgKajutani == 3) c_->opt1kg->setChecked(true);
-    if (mae.MaePw == 1 || mae.MaePw == 2) {
-        markMode(mae.MaePw);
-        Pw = mae.MaePw;
+    if (mae.MaeFlgHyoujitani)
+        (*mae.MaeFlgHyoujitani == app::DisplayUnits::SI ? c_->opt2SI : c_->opt2old)
+            ->setChecked(true);
+    if (mae.MaeFlgKajutani)
+        (*mae.MaeFlgKajutani == beam::LoadUnit::kN   ? c_->opt1kN
+         : *mae.MaeFlgKajutani == beam::LoadUnit::kg ? c_->opt1kg
+                                                     : c_->opt1N)
+            ->setChecked(true);
+    if (mae.MaePw) {
+        markMode(*mae.MaePw);
+        Pw = *mae.MaePw;
         calcDispatch();
         KajuLabelSet();
     }
@@ -346,8 +349,8 @@ void Form入力計算::printClicked() {
 }
 
 void Form入力計算::backClicked() {
-    state().mae.MaeFlgtugi = 1;
-    state().mae.MaeFlgSaisho = 0;
+    state().mae.MaeFlgtugi = true;
+    state().mae.MaeFlgSaisho = false;
     flow().back(*this);
 }
 

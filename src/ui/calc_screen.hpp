@@ -49,7 +49,7 @@ private:
     void PwButtonShow();
     void showSectionPicture();
     void takeOverValues();
-    void markMode(int pw);
+    void markMode(beam::LoadMode mode);
     void connectHandlers(app::FormWindow& w);
     void fieldChanged(int field);
     void markTarget(int field);
@@ -60,7 +60,7 @@ private:
     void sectionValueEdited();
     void materialValueEdited(TwinField& value);
 
-    int Pw = 1; // 1 total load, 2 load per metre
+    beam::LoadMode Pw = beam::LoadMode::Total;
     // The section as taken over, to tell when an edit of its figures makes the designation
     // untrue.
     struct TakenOverSection {

@@ -123,9 +123,9 @@ void Form入力計算::PwButtonShow() {
     c_->shp2->show();
 }
 
-void Form入力計算::markMode(int pw) {
+void Form入力計算::markMode(beam::LoadMode mode) {
     if (!isLoaded()) return;
-    const int top = app::twips(pw == 2 ? c_->cmdw : c_->cmdP).top();
+    const int top = app::twips(mode == beam::LoadMode::PerMetre ? c_->cmdw : c_->cmdP).top();
     app::moveTwips(c_->shp1, app::twips(c_->shp1).left(), top - 80);
     app::moveTwips(c_->shp2, app::twips(c_->shp2).left(), top + 60);
 }
