@@ -19,7 +19,7 @@
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
 #include "ui/load_case_screens.hpp"
-#include "ui/screens.hpp"
+#include "ui/gui.hpp"
 #include "ui/section_calc_screen.hpp"
 #include "ui/section_choice_screen.hpp"
 #include "ui/size_screen.hpp"

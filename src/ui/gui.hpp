@@ -1,6 +1,10 @@
+// The program's window side as a whole: the screens it is made of, Qt's own Japanese texts,
+// and the run. The one place that knows every screen class.
 #pragma once
 
 namespace app {
+class Registry;
+
 // Opens the wizard on its opening screen and runs until the program ends.
 int runGui(int argc, char** argv);
 
@@ -9,3 +13,8 @@ int runGui(int argc, char** argv);
 // Once per application; false when the catalog is not installed (the dialogs stay English).
 bool installQtJapanese();
 } // namespace app
+
+namespace ui {
+// Lets `registry` make each screen by its id on its first reference.
+void installScreens(app::Registry& registry);
+} // namespace ui

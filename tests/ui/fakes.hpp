@@ -14,7 +14,7 @@
 
 #include "app/registry.hpp"
 #include "app/twips.hpp"
-#include "ui/screens.hpp"
+#include "ui/gui.hpp"
 
 // Readable names in failure messages.
 QT_BEGIN_NAMESPACE
