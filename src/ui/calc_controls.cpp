@@ -321,8 +321,11 @@ void buildJudgement(QWidget& w, CalcControls& c) {
         addLabel(&w, name("Label丸"), {600, 5880, 480, 330}, {}, {12, true}, Qt::AlignCenter);
     c.label丸->setForeColor(QColor(0, 0, 128));
     c.label丸->hide();
-    addLabel(&w, name("Labelmagehikaku率"), {6360, 5600, 1200, 220}, name("曲げ応力 率"), {8});
-    addLabel(&w, name("Labeltawamihikaku率"), {7680, 5600, 1200, 220}, name("たわみ 率"), {8});
+    // Centred over their boxes, clear of "200%" at the end of the band.
+    addLabel(&w, name("Labelmagehikaku率"), {6360, 5600, 1200, 220}, name("曲げ応力 率"), {8},
+             Qt::AlignCenter);
+    addLabel(&w, name("Labeltawamihikaku率"), {7680, 5600, 1200, 220}, name("たわみ 率"), {8},
+             Qt::AlignCenter);
     c.magehikaku = addLabel(&w, name("Labelmagehikaku"), {6360, 5820, 1200, 330}, {}, {9},
                             Qt::AlignRight | Qt::AlignVCenter);
     c.magehikaku->setBackColor(QColor(255, 192, 255));
