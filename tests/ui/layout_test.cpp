@@ -32,15 +32,15 @@ QString where(const QWidget* w) {
 QRectF inkOf(const QLabel* l) {
     const qreal ratio = l->devicePixelRatioF();
     const QRect box = l->contentsRect();
-    const int pad = box.height() + 8;
-    QImage image((QSizeF(box.width() + 2 * pad, box.height() + 2 * pad) * ratio).toSize(),
+    const int pad = box.height() + 8, side = QFontMetrics(l->font()).horizontalAdvance(l->text());
+    QImage image((QSizeF(box.width() + 2 * side, box.height() + 2 * pad) * ratio).toSize(),
                  QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setFont(l->font());
     p.setPen(Qt::black);
-    p.drawText(QRect(pad, pad, box.width(), box.height()), int(l->alignment()) | Qt::TextDontClip,
+    p.drawText(QRect(side, pad, box.width(), box.height()), int(l->alignment()) | Qt::TextDontClip,
                l->text());
     p.end();
     int top = image.height(), bottom = -1, left = image.width(), right = -1;
@@ -51,7 +51,7 @@ QRectF inkOf(const QLabel* l) {
                 left = std::min(left, x), right = std::max(right, x);
             }
     if (bottom < 0) return {};
-    return QRectF(left / ratio - pad + box.left(), top / ratio - pad + box.top(),
+    return QRectF(left / ratio - side + box.left(), top / ratio - pad + box.top(),
                   (right + 1 - left) / ratio, (bottom + 1 - top) / ratio);
 }
 
@@ -129,6 +129,20 @@ QStringList faultsOf(QWidget* window) {
                               .arg(where(l), l->text(), s->objectName());
         }
     }
+    // Two texts drawn over one another, where a label runs on beyond its neighbour's edge.
+    QList<QLabel*> oneLine;
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (shown(l) && !l->wordWrap() && !l->text().isEmpty()) oneLine << l;
+    for (int a = 0; a < oneLine.size(); ++a)
+        for (int b = a + 1; b < oneLine.size(); ++b) {
+            QLabel *x = oneLine[a], *y = oneLine[b];
+            // The same text twice, one a little off the other, is a shadow.
+            if (x->parent() != y->parent() || x->text() == y->text()) continue;
+            const QRectF inkX = inkOf(x).translated(x->pos()), inkY = inkOf(y).translated(y->pos());
+            if (inkX.intersects(inkY))
+                faults << QStringLiteral("%1 \"%2\" runs over %3 \"%4\"")
+                              .arg(where(x), x->text(), y->objectName(), y->text());
+        }
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
         if (shown(b)) checkButton(b, faults);
     return faults;
