@@ -7,9 +7,11 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <cmath>
 
 #include "app/colors.hpp"
 #include "app/twips.hpp"
+#include "beam/judgement.hpp"
 #include "ui/controls.hpp"
 #include "ui/gauge_canvas.hpp"
 #include "ui/keypad_widget.hpp"
@@ -80,6 +82,8 @@ TwinField addTwin(QWidget* w, const char* si, const char* old, const QRect& r) {
 
 constexpr int kColumnLeft[] = {5460, 6710, 7960, 9210};
 constexpr int kColumnWidth = 1200;
+// Two lines of a result caption are taller than the 420 twips above their field.
+constexpr int kCaptionRise = 60;
 constexpr int kMaterialLeft[] = {3060, 4680, 6300, 7920};
 constexpr int kMaterialWidth = 1560;
 
@@ -117,14 +121,17 @@ constexpr QRect kMomentPictureRect{120, 6570, 2700, 2160};
 void buildInputs(QWidget& w, CalcControls& c) {
     c.imgiNp = addPicture(&w, name("ImgiNp"), kLoadPictureRect, {});
     constexpr int captionTop[] = {120, 2400, 900, 1620};
-    // The length field sits closer under its caption than the others.
+    // The length field sits closer under its caption than the others, in a smaller font: the
+    // ink of "(mm)" is taller than those 180 twips down to 7.5 points.
     constexpr int fieldGap[] = {240, 180, 240, 240};
+    constexpr double captionPoints[] = {8.5, 7.5, 8.5, 8.5};
     const char* captionNames[] = {"LabelHEN1M", "LabelHEN2M", "LabelHEN3M", "LabelHEN4M"};
     const char* fieldNames[] = {"TextHEN1", "TextHEN2", "TextHEN3", "TextHEN4"};
     const char* captions[] = {"荷重を入力( N )", "長さ入力(mm)", "Ｌ１(mm)を入力", ""};
     for (int k = 0; k < 4; ++k) {
-        c.caption[k] = addLabel(&w, name(captionNames[k]), {3720, captionTop[k], 2220, 240},
-                                name(captions[k]), {8.5}, Qt::AlignLeft | Qt::AlignTop);
+        // A caption ends where its field begins: the field's border would cut it otherwise.
+        c.caption[k] = addLabel(&w, name(captionNames[k]), {3720, captionTop[k], 2220, fieldGap[k]},
+                                name(captions[k]), {captionPoints[k]});
         c.text[k] = addTextBox(&w, name(fieldNames[k]),
                                {3720, captionTop[k] + fieldGap[k], 1800, 330}, {}, {10});
         c.text[k]->setAlignment(Qt::AlignRight);
@@ -136,8 +143,11 @@ void buildInputs(QWidget& w, CalcControls& c) {
         l->setTransparent();
         l->raise();
     }
-    c.labelinphantei = addLabel(&w, name("Labelinphantei"), {3720, 1900, 2220, 300}, {});
+    // One line between the fields above and the length caption below (at 2100 without L1),
+    // reaching to the keypad; a long message is drawn smaller rather than cut.
+    c.labelinphantei = addLabel(&w, name("Labelinphantei"), {3720, 1900, 2985, 200}, {}, {8});
     c.labelinphantei->setForeColor(QColor(255, 0, 0));
+    c.labelinphantei->setShrinkToFit(true);
 
     c.shp1 = addShape(&w, name("Shp1"), {7200, 160, 2175, 495}, Shape::Kind::Rectangle,
                       QColor(255, 0, 0), 2);
@@ -240,14 +250,15 @@ void buildResults(QWidget& w, CalcControls& c) {
                          const char* deflection, QLineEdit* CalcControls::*deflectionField) {
         for (int n = 0; n < 3; ++n) {
             const Column& col = cols[n];
-            Label* l = addCaption(&w, col.captionName, {kColumnLeft[n], top, kColumnWidth, 420},
-                                  col.siCaption);
+            Label* l =
+                addCaption(&w, col.captionName,
+                           {kColumnLeft[n], top - kCaptionRise, kColumnWidth, 480}, col.siCaption);
             c.unitCaptions.push_back({l, name(col.siCaption), name(col.oldCaption)});
             c.*col.member =
                 addTwin(&w, col.si, col.old, {kColumnLeft[n], top + 420, kColumnWidth, 300});
             nameByRowAndColumn(c.*col.member, rowCaption, col.siCaption, col.oldCaption);
         }
-        addCaption(&w, deflectionCaption, {kColumnLeft[3], top, kColumnWidth, 420},
+        addCaption(&w, deflectionCaption, {kColumnLeft[3], top - kCaptionRise, kColumnWidth, 480},
                    "たわみ量 (mm)");
         c.*deflectionField =
             addField(&w, deflection, {kColumnLeft[3], top + 420, kColumnWidth, 300});
@@ -271,6 +282,36 @@ void buildResults(QWidget& w, CalcControls& c) {
     c.tawamit->setAccessibleName(name("合計 たわみ量 (mm)"));
 }
 
+// The scale over the gauge: each word centred over its mark of the band that the core lays
+// out from the screen's anchors, "長期" just before "100%". One caption with blanks between the
+// words cannot do that at every font; the words shown and hidden as one, read as one.
+void buildScale(QWidget& w, CalcControls& c) {
+    constexpr int top = 5640, height = 200, word = 480, gap = 40, longTerm = 420;
+    beam::GaugeAnchors anchors;
+    anchors.zaisituLeft = app::twips(c.zaisitu).left();
+    anchors.label100Top = top;
+    anchors.magehikakuLeft = app::twips(c.magehikaku).left();
+    const beam::Gauge g = beam::HanteiShow("0", "1", anchors).gauge;
+    const int marks[] = {static_cast<int>(std::lround(g.lineH1.x)),
+                         static_cast<int>(std::lround(g.lineH2.x)),
+                         static_cast<int>(std::lround(g.x1))};
+    const int left = marks[0] - word / 2 - gap - longTerm;
+    c.label100 =
+        addLabel(&w, name("Label100"), {left, top, marks[2] + word / 2 - left, height}, {});
+    c.label100->setTransparent();
+    c.label100->setAccessibleName(name("長期 100%      150%     200%"));
+    addLabel(c.label100, name("Label100長期"), {0, 0, longTerm, height}, name("長期"), {8},
+             Qt::AlignRight | Qt::AlignVCenter)
+        ->setTransparent();
+    const char* words[] = {"100%", "150%", "200%"};
+    for (int n = 0; n < 3; ++n)
+        addLabel(c.label100, name("Label100_") + name(words[n]).chopped(1),
+                 {marks[n] - word / 2 - left, 0, word, height}, name(words[n]), {8},
+                 Qt::AlignCenter)
+            ->setTransparent();
+    c.label100->hide();
+}
+
 void buildJudgement(QWidget& w, CalcControls& c) {
     c.shape判定 = addShape(&w, name("Shape判定"), {120, 5580, 10335, 675}, Shape::Kind::Rectangle,
                            QColor(0, 0, 0), 1);
@@ -280,17 +321,18 @@ void buildJudgement(QWidget& w, CalcControls& c) {
         addLabel(&w, name("Label丸"), {600, 5880, 480, 330}, {}, {12, true}, Qt::AlignCenter);
     c.label丸->setForeColor(QColor(0, 0, 128));
     c.label丸->hide();
-    c.label100 = addLabel(&w, name("Label100"), {3720, 5640, 2600, 200},
-                          name("長期 100%      150%     200%"), {8});
-    c.label100->hide();
-    addLabel(&w, name("Labelmagehikaku率"), {6360, 5600, 1200, 220}, name("曲げ応力 率"), {8});
-    addLabel(&w, name("Labeltawamihikaku率"), {7680, 5600, 1200, 220}, name("たわみ 率"), {8});
+    // Centred over their boxes, clear of "200%" at the end of the band.
+    addLabel(&w, name("Labelmagehikaku率"), {6360, 5600, 1200, 220}, name("曲げ応力 率"), {8},
+             Qt::AlignCenter);
+    addLabel(&w, name("Labeltawamihikaku率"), {7680, 5600, 1200, 220}, name("たわみ 率"), {8},
+             Qt::AlignCenter);
     c.magehikaku = addLabel(&w, name("Labelmagehikaku"), {6360, 5820, 1200, 330}, {}, {9},
                             Qt::AlignRight | Qt::AlignVCenter);
     c.magehikaku->setBackColor(QColor(255, 192, 255));
     c.tawamihikaku = addLabel(&w, name("Labeltawamihikaku"), {7680, 5820, 1200, 330}, {}, {9},
                               Qt::AlignRight | Qt::AlignVCenter);
     c.tawamihikaku->setBackColor(QColor(255, 255, 255));
+    buildScale(w, c);
 
     const auto box = [&](const char* n) {
         auto* b = new GaugeBox(&w);

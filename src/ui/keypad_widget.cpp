@@ -42,7 +42,8 @@ const KeyDesign kKeys[] = {
     {"Decimal", "．", {9600, 2160, 480, 480}, Key::Point, kDigitFont},
 };
 
-const QRect kReadout{6720, 1320, 2400, 375};
+// As high as "BS" beside it: 375 would reach 15 twips into the keys of the row below.
+const QRect kReadout{6720, 1320, 2400, 360};
 
 } // namespace
 
