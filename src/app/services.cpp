@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QPixmap>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -40,14 +40,30 @@ void QtPrintService::printImage(QWidget* window, int copies) {
 }
 
 void printWindowImage(QPrinter& printer, QWidget* window, int copies) {
-    const QPixmap image = window->grab();
+    const QSize screen = window->size();
+    if (screen.isEmpty()) return;
+    // Qt renders a widget onto a printer through a pixmap; recorded as drawing commands first,
+    // the window's text and lines are drawn at the printer's resolution (and stay text in a
+    // PDF) instead of as one image.
+    QPicture drawing;
+    {
+        QPainter recorder(&drawing);
+        window->render(&recorder, QPoint(), QRegion(),
+                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
     QPainter painter(&printer);
     const QRect page = painter.viewport();
-    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    const QSize size = screen.scaled(page.size(), Qt::KeepAspectRatio);
     const QPoint at(page.left() + (page.width() - size.width()) / 2, page.top());
+    painter.translate(at);
+    // A picture plays itself scaled from the screen's resolution to the printer's.
+    const qreal dpi = qreal(printer.logicalDpiX()) / drawing.logicalDpiX();
+    painter.scale(qreal(size.width()) / screen.width() / dpi,
+                  qreal(size.height()) / screen.height() / dpi);
+    painter.setClipRect(QRect(QPoint(), screen * dpi));
     for (int i = 0; i < copies; ++i) {
         if (i > 0) printer.newPage();
-        painter.drawPixmap(QRect(at, size), image);
+        painter.drawPicture(0, 0, drawing);
     }
 }
 

@@ -43,8 +43,8 @@ public:
     void end() override;
 };
 
-// Paints the image of a window on a printer, scaled to the page and centred at its top, one page
-// per copy.
+// Paints a window as it is shown on a printer, scaled to the page and centred at its top, one
+// page per copy; the window draws itself at the printer's resolution.
 void printWindowImage(QPrinter& printer, QWidget* window, int copies);
 
 // The platform's printer dialog and printer (print to PDF included).

@@ -1,5 +1,6 @@
 #include "beam/dispatch.hpp"
 
+#include <cmath>
 #include <utility>
 
 #include "common/numtext.hpp"
@@ -82,6 +83,8 @@ std::string_view problemMessage(Problem problem) {
         return " 質量が負の値です。";
     case Problem::BadAllowable:
         return " 許容曲げ応力が正しくありません。";
+    case Problem::TooLarge:
+        return " 数値が大きすぎて計算できません。";
     default:
         return "";
     }
@@ -167,6 +170,18 @@ Outcome calcDispatch(const Inputs& in) {
     }
 
     Calculation c = runRoutine(structure, loadCase, load, m);
+    // A load in kN or kg can pass the largest number, and so can a moment or a deflection:
+    // such a result is no result, and the last one belongs to other inputs.
+    const Quantities& q = c.q;
+    for (double v : {q.wa, q.wbun, q.mo, q.kajumage, q.kajutawami, q.jiju, q.jmo, q.jmage,
+                     q.jtawami, q.tawamiT})
+        if (!std::isfinite(v)) {
+            out.problem = Problem::TooLarge;
+            out.labelinphantei = shownMessage(out.problem);
+            out.hanteiClear = true;
+            out.results = clearedTexts();
+            return finish(std::move(out), in);
+        }
     out.quantities = c.q;
     out.results = std::move(c.texts);
     out.showImgiNpM = c.momentPositive;

@@ -72,6 +72,7 @@ enum class Problem {
     BadE,
     NegativeMass,
     BadAllowable, // results shown, but no ratio, verdict or gauge; message
+    TooLarge,     // a load or result beyond the numbers: message, verdict cleared, results zeroed
 };
 
 // The caption of `Labelinphantei` for a problem that has one ("" for the silent ones).

@@ -26,6 +26,9 @@ QFont makeFont(Font f) {
     QFont font(uiFontFamily());
     font.setPointSizeF(f.points);
     font.setBold(f.bold);
+    // Shaped in a Japanese run, the font's digits and Latin letters take glyphs that a PDF's
+    // text cannot name: a printed "SS400" would read as "SS". Those runs need no shaping.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 } // namespace

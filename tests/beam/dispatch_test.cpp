@@ -261,6 +261,50 @@ TEST(CalcDispatch, RefusedInputIsNamedAndClearsTheVerdict) {
     }
 }
 
+// Past the largest double the calculation has no result: 9e307 kN is infinite; 1e306 N at the
+// tip of 10 m deflects by 1e306 · 1e12 mm³ / (3EI), past it; 1e308 N/m over 10 m totals 1e309
+// N; 1e300 kg/m over 1e10 mm weighs 9.8e307 N, whose deflection · L³ is past it. The message
+// replaces the results (none from other inputs stays) and the verdict. 1e290 N at 10 m still
+// fits: M = 1e290 · 1e4 / 1000 = 1e291 N·m, shown with all its 292 digits (the first 16 as
+// the double holds them).
+TEST(CalcDispatch, ResultsPastTheLargestNumberAreRefused) {
+    const struct {
+        double load, span;
+        int loadCase;
+        const char* mass;
+    } rows[] = {
+        {beam::toNewtons(9e307, beam::LoadUnit::kN), 1000, 1, "10"},
+        {1e306, 1e4, 1, "10"},
+        {1e308, 1e4, 2, "10"},
+        {1000, 1e10, 1, "1e300"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(&r - rows);
+        beam::Inputs in = tipLoad(S::Cantilever, r.loadCase);
+        in.loadMode = beam::LoadMode::PerMetre;
+        in.loadN = r.load;
+        in.spanMm = r.span;
+        in.massText = r.mass;
+        in.shown.kajumo = "98";
+        const beam::Outcome out = beam::calcDispatch(in);
+        EXPECT_EQ(out.problem, Problem::TooLarge);
+        EXPECT_FALSE(out.calculated() || out.hantei || out.label式);
+        ASSERT_TRUE(out.labelinphantei && out.results);
+        EXPECT_EQ(out.labelinphantei->caption, " 数値が大きすぎて計算できません。");
+        EXPECT_TRUE(out.labelinphantei->visible && out.hanteiClear);
+        EXPECT_EQ(out.results->si, beam::KekkaZero());
+        EXPECT_EQ(out.old.kajumo, "0");
+    }
+    beam::Inputs in = tipLoad();
+    in.loadN = 1e290;
+    in.spanMm = 1e4;
+    const beam::Outcome out = beam::calcDispatch(in);
+    EXPECT_EQ(out.problem, Problem::None);
+    const std::string mo = out.results.value().si.kajumo;
+    EXPECT_EQ(mo.size(), 292u);
+    EXPECT_EQ(mo.substr(0, 16), "1" + std::string(15, '0'));
+}
+
 // A load standing on a support (L1 = L) of a weightless beam bends nothing: the verdict and the
 // deflection ratio stay as they were. The vertical cantilever's weight (98 N) bends nothing but
 // still adds to the load.

@@ -229,7 +229,8 @@ TEST_F(CalcScreen, PreviousInputComesBackAfterGoingBackButNotAfterARestart) {
 }
 
 // Through the printer dialog: cancelled, then two copies. Then the real printer writing a PDF
-// file, as the dialog's print-to-file does: two pages, each with the one image of the screen.
+// file, as the dialog's print-to-file does: two pages, each the screen drawn as text and lines
+// (no image of the window), the gauge of the background canvas with them.
 TEST_F(CalcScreen, PrintingThroughTheDialogAndToAPdfFile) {
     road();
     type("TextHEN1", "1000");
@@ -244,10 +245,21 @@ TEST_F(CalcScreen, PrintingThroughTheDialogAndToAPdfFile) {
     app::printWindowImage(printer, &s().window(), 2);
     const PdfFile pdf = readPdf(file);
     EXPECT_EQ(pdf.pages, 2);
-    ASSERT_EQ(pdf.images.size(), 1u);
-    const QImage screen = s().window().grab().toImage();
-    EXPECT_EQ(pdf.images[0].size(), screen.size());
-    EXPECT_LT(meanDifference(pdf.images[0], screen), 2.0);
+    ASSERT_EQ(pdf.pageTexts.size(), 2) << "pdftotext (poppler-utils) missing?";
+    // 1000 N · 2000 mm = 2000 N·m, 2000 / 10 cm3 = 200.0 N/mm2; with the self weight 2154 N·m.
+    for (const QString& page : pdf.pageTexts)
+        for (const char* text : {"鋼材－SS400", "最大曲げ応力", "(N/mm2)", "たわみ量 (mm)", "200.0",
+                                 "2154", "P-A", "印刷"})
+            EXPECT_TRUE(holdsText(page, text)) << text << "\n" << page.toStdString();
+    // Only the pictures and the style's button faces are images, no image of the window.
+    for (const PdfImage& image : pdf.images)
+        EXPECT_LT(image.width, s().window().width() / 2) << image.width << " x " << image.height;
+
+    const QImage page = printedWindow(file, printer, s().window().size());
+    EXPECT_LT(meanDifference(page, s().window().grab().toImage()), 12.0);
+    const CanvasDifference gauge = canvasDifference(&s().window(), ctl("GaugeCanvas"), page);
+    EXPECT_GT(gauge.pixels, 100);
+    EXPECT_LT(gauge.mean, 20);
 }
 
 } // namespace

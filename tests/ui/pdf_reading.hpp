@@ -1,19 +1,42 @@
-// Just enough PDF reading to see what a printout holds: its pages and its images, which Qt's PDF
-// writer stores as JPEG streams.
+// Just enough PDF reading to see what a printout holds: its pages, the images stored in it, its
+// text as poppler's pdftotext reads it, and a page rendered by pdftoppm to compare with the
+// screen.
 #pragma once
 
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
 namespace testing_ui {
 
+struct PdfImage {
+    int width = 0, height = 0;
+};
+
 struct PdfFile {
     int pages = 0;
-    std::vector<QImage> images; // null where a stream is not JPEG
+    std::vector<PdfImage> images;
+    QStringList pageTexts; // one per page; empty when pdftotext failed
 };
+
+// The output of a poppler tool, empty when it cannot run.
+inline QByteArray poppler(const QString& tool, const QStringList& args) {
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return {};
+    return p.readAllStandardOutput();
+}
 
 inline PdfFile readPdf(const QString& path) {
     QFile f(path);
@@ -21,14 +44,46 @@ inline PdfFile readPdf(const QString& path) {
     if (!f.open(QIODevice::ReadOnly)) return pdf;
     const QByteArray bytes = f.readAll();
     pdf.pages = int(bytes.count("/Type /Page\n"));
+    static const QRegularExpression width("/Width (\\d+)"), height("/Height (\\d+)");
     for (qsizetype at = 0; (at = bytes.indexOf("/Subtype /Image", at)) >= 0;) {
-        const qsizetype start = bytes.indexOf("stream\n", at) + 7,
-                        end = bytes.indexOf("endstream", start);
-        if (start < 7 || end < 0) break;
-        pdf.images.push_back(QImage::fromData(bytes.mid(start, end - start), "JPEG"));
-        at = end;
+        const qsizetype start = bytes.indexOf("stream\n", at);
+        if (start < 0) break;
+        const QString dictionary = QString::fromLatin1(bytes.mid(at, start - at));
+        pdf.images.push_back({width.match(dictionary).captured(1).toInt(),
+                              height.match(dictionary).captured(1).toInt()});
+        at = start;
     }
+    const QString text =
+        QString::fromUtf8(poppler("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"}));
+    pdf.pageTexts = text.split('\f');
+    if (!pdf.pageTexts.isEmpty() && pdf.pageTexts.back().trimmed().isEmpty())
+        pdf.pageTexts.removeLast();
     return pdf;
+}
+
+// Whether a page's text holds `text`. Both are compared in compatibility form: Qt's PDF writer
+// names a glyph by the lowest code point that maps to it, so 大 of a CJK font reads back as the
+// Kangxi radical ⼤, and － may come back as -.
+inline bool holdsText(const QString& page, const char* text) {
+    return page.normalized(QString::NormalizationForm_KC)
+        .contains(QString::fromUtf8(text).normalized(QString::NormalizationForm_KC));
+}
+
+// The first page rendered by pdftoppm at `dpi`; a null image when that fails.
+inline QImage renderedPage(const QString& path, int dpi) {
+    QTemporaryDir dir;
+    poppler("pdftoppm", {"-png", "-r", QString::number(dpi), "-f", "1", "-l", "1", "-singlefile",
+                         path, dir.filePath("page")});
+    return QImage(dir.filePath("page.png"));
+}
+
+// The window as printed on the first page by `printer`, rendered back at the screen's size: the
+// window fills the width of the printable area, at its top.
+inline QImage printedWindow(const QString& path, const QPrinter& printer, QSize window) {
+    const QRectF paint = printer.pageLayout().paintRect(QPageLayout::Inch);
+    const double dpi = window.width() / paint.width();
+    const QImage page = renderedPage(path, dpi);
+    return page.copy(QRect(QPoint(qRound(paint.left() * dpi), qRound(paint.top() * dpi)), window));
 }
 
 // The mean difference per colour channel of two images of one size (0 to 255).
@@ -41,6 +96,45 @@ inline double meanDifference(const QImage& a, const QImage& b) {
         for (int i = 0; i < x.width() * 3; ++i)
             sum += std::abs(int(x.constScanLine(row)[i]) - int(y.constScanLine(row)[i]));
     return sum / (double(x.width()) * x.height() * 3);
+}
+
+// Over the pixels that a background canvas of the window paints (those that change when it is
+// hidden): how far `page` is from the window as shown, per colour channel (0 to 255).
+struct CanvasDifference {
+    int pixels = 0;
+    double mean = 255;
+};
+
+inline CanvasDifference canvasDifference(QWidget* window, QWidget* canvas, const QImage& page) {
+    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    canvas->hide();
+    const QImage bare = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    canvas->show();
+    const QImage printed = page.convertToFormat(QImage::Format_RGB32);
+    CanvasDifference d;
+    if (printed.size() != shown.size()) return d;
+    const auto distance = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+               std::abs(qBlue(a) - qBlue(b));
+    };
+    // The page is rendered back at the screen's size, so a line may land a pixel off.
+    const auto nearest = [&](int x, int y, QRgb c) {
+        int best = 3 * 255;
+        for (int v = std::max(0, y - 1); v <= std::min(y + 1, printed.height() - 1); ++v)
+            for (int u = std::max(0, x - 1); u <= std::min(x + 1, printed.width() - 1); ++u)
+                best = std::min(best, distance(printed.pixel(u, v), c));
+        return best / 3.0;
+    };
+    double sum = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb s = shown.pixel(x, y), b = bare.pixel(x, y);
+            if (distance(s, b) < 60) continue;
+            ++d.pixels;
+            sum += nearest(x, y, s);
+        }
+    if (d.pixels > 0) d.mean = sum / d.pixels;
+    return d;
 }
 
 } // namespace testing_ui

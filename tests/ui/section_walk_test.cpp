@@ -71,21 +71,34 @@ TEST_F(SectionWalk, TheUnequalIByHandCarriesTheBeam) {
     EXPECT_EQ(results(), kResults);
 }
 
-// "印刷" asks for the copies (cancelled: nothing printed); the window printed to a PDF file.
+// "印刷" asks for the copies (cancelled: nothing printed); the window printed to a PDF file as
+// text and lines, the to-scale sketch of the background canvas with them.
 TEST_F(SectionWalk, PrintingTheCalculator) {
     open("Image丸パイプ");
     typeInto(hen(1), "60.5");
     typeInto(hen(2), "3.2");
     printCancelledThenTwice(run, ctl("CmdPrin"), "Form入力断面他");
     QTemporaryDir out;
+    const QString file = out.filePath("section.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(out.filePath("section.pdf"));
+    printer.setOutputFileName(file);
     app::printWindowImage(printer, &s().window(), 1);
-    const PdfFile pdf = readPdf(out.filePath("section.pdf"));
+    const PdfFile pdf = readPdf(file);
     EXPECT_EQ(pdf.pages, 1);
-    ASSERT_EQ(pdf.images.size(), 1u);
-    EXPECT_LT(meanDifference(pdf.images[0], s().window().grab().toImage()), 2.0);
+    ASSERT_EQ(pdf.pageTexts.size(), 1) << "pdftotext (poppler-utils) missing?";
+    // π/4 · (60.5² − 54.1²) = 576.0 mm² = 5.76 cm².
+    for (const char* text : {"5.76", "60.5", "3.2", "印刷"})
+        EXPECT_TRUE(holdsText(pdf.pageTexts[0], text)) << text << "\n"
+                                                       << pdf.pageTexts[0].toStdString();
+    for (const PdfImage& image : pdf.images)
+        EXPECT_LT(image.width, s().window().width() / 2) << image.width << " x " << image.height;
+
+    const QImage page = printedWindow(file, printer, s().window().size());
+    EXPECT_LT(meanDifference(page, s().window().grab().toImage()), 12.0);
+    const CanvasDifference sketch = canvasDifference(&s().window(), ctl("SketchCanvas"), page);
+    EXPECT_GT(sketch.pixels, 100);
+    EXPECT_LT(sketch.mean, 20);
 }
 
 } // namespace
