@@ -265,7 +265,6 @@ void Form入力計算::HanteiClear() {
 void Form入力計算::calcDispatch() {
     if (!isLoaded()) return;
     CalcControls& c = *c_;
-    c.saikeisan->hide(); // what is shown now follows the values shown
     beam::Inputs in;
     in.structure = structure();
     in.loadCase = loadCase();
@@ -284,7 +283,10 @@ void Form入力計算::calcDispatch() {
 
     // L2 follows from L and L1 where the case has one.
     if (out.quantities && out.quantities->hen4) HEN4 = *out.quantities->hen4;
-    if (out.results) writeResults(c, *out.results);
+    if (out.results) {
+        writeResults(c, *out.results);
+        c.saikeisan->hide(); // what is shown now follows the values shown
+    }
     writeOld(c, out.old);
     if (const auto& m = out.labelinphantei) {
         c.labelinphantei->setCaption(qtext(m->caption));

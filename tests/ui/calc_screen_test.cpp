@@ -186,6 +186,15 @@ TEST_F(CalcScreen, AnEditedSectionValueWaitsForRecalculation) {
     EXPECT_EQ(caption("Labeldsize"), "P-A");
     type("Textdz", "20");
     ASSERT_TRUE(shown("CmdSaikeisan"));
+    // An input that calculates nothing (the load cleared, then typed again) leaves the results
+    // of the old Z waiting, and says so.
+    type("TextHEN1", "");
+    EXPECT_TRUE(shown("CmdSaikeisan"));
+    EXPECT_EQ(texts("Textkajumage"), "100.0");
+    ctl<QLineEdit>("TextHEN1")->setText("500");
+    EXPECT_FALSE(shown("CmdSaikeisan")); // now calculated with Z = 20: 50.0
+    EXPECT_EQ(texts("Textkajumage"), "50.0");
+    type("Textdz", "20.0");
     EXPECT_EQ(ctl<QPushButton>("CmdSaikeisan")->text(), "再計算");
     click(ctl("CmdSaikeisan"));
     // 1000 N·m over 20 cm3 = 50.0 N/mm2; the self weight's 153.9 N·m gives 7.7; together 57.7.
