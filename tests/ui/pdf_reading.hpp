@@ -17,6 +17,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "app/services.hpp"
+
 namespace testing_ui {
 
 struct PdfImage {
@@ -135,6 +139,33 @@ inline CanvasDifference canvasDifference(QWidget* window, QWidget* canvas, const
         }
     if (d.pixels > 0) d.mean = sum / d.pixels;
     return d;
+}
+
+// Prints `window` as the program does, `copies` pages into a PDF file, and reads it as a user of
+// the PDF would: each page holds `texts` as text, no image of the whole window, and looks as the
+// screen does, the background canvas named `canvas` included.
+inline void expectSharpPdf(QWidget& window, const QString& file, int copies,
+                           std::initializer_list<const char*> texts, const char* canvas) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    app::printWindowImage(printer, &window, copies);
+    const PdfFile pdf = readPdf(file);
+    EXPECT_EQ(pdf.pages, copies);
+    ASSERT_EQ(pdf.pageTexts.size(), std::size_t(copies)) << "pdftotext (poppler-utils) missing?";
+    for (const QString& page : pdf.pageTexts)
+        for (const char* text : texts)
+            EXPECT_TRUE(holdsText(page, text)) << text << "\n" << page.toStdString();
+    // Only the pictures and the style's button faces are images, no image of the window.
+    for (const PdfImage& image : pdf.images)
+        EXPECT_LT(image.width, window.width() / 2) << image.width << " x " << image.height;
+
+    const QImage page = printedWindow(file, printer, window.size());
+    EXPECT_LT(meanDifference(page, window.grab().toImage()), 12.0);
+    const CanvasDifference drawn =
+        canvasDifference(&window, window.findChild<QWidget*>(QString::fromUtf8(canvas)), page);
+    EXPECT_GT(drawn.pixels, 100);
+    EXPECT_LT(drawn.mean, 20);
 }
 
 } // namespace testing_ui

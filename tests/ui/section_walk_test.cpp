@@ -79,26 +79,9 @@ TEST_F(SectionWalk, PrintingTheCalculator) {
     typeInto(hen(2), "3.2");
     printCancelledThenTwice(run, ctl("CmdPrin"), "Form入力断面他");
     QTemporaryDir out;
-    const QString file = out.filePath("section.pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    app::printWindowImage(printer, &s().window(), 1);
-    const PdfFile pdf = readPdf(file);
-    EXPECT_EQ(pdf.pages, 1);
-    ASSERT_EQ(pdf.pageTexts.size(), 1) << "pdftotext (poppler-utils) missing?";
     // π/4 · (60.5² − 54.1²) = 576.0 mm² = 5.76 cm².
-    for (const char* text : {"5.76", "60.5", "3.2", "印刷"})
-        EXPECT_TRUE(holdsText(pdf.pageTexts[0], text)) << text << "\n"
-                                                       << pdf.pageTexts[0].toStdString();
-    for (const PdfImage& image : pdf.images)
-        EXPECT_LT(image.width, s().window().width() / 2) << image.width << " x " << image.height;
-
-    const QImage page = printedWindow(file, printer, s().window().size());
-    EXPECT_LT(meanDifference(page, s().window().grab().toImage()), 12.0);
-    const CanvasDifference sketch = canvasDifference(&s().window(), ctl("SketchCanvas"), page);
-    EXPECT_GT(sketch.pixels, 100);
-    EXPECT_LT(sketch.mean, 20);
+    expectSharpPdf(s().window(), out.filePath("section.pdf"), 1, {"5.76", "60.5", "3.2", "印刷"},
+                   "SketchCanvas");
 }
 
 } // namespace
