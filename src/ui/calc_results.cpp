@@ -1,4 +1,5 @@
-#include "ui/calc_results.hpp"
+// Writing what the calculation returns into the controls of Form入力計算.
+#include "ui/calc_controls.hpp"
 
 #include <QLineEdit>
 #include <cmath>

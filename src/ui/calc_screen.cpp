@@ -18,7 +18,6 @@
 #include "catalog/materials.hpp"
 #include "catalog/size_table.hpp"
 #include "ui/calc_controls.hpp"
-#include "ui/calc_results.hpp"
 #include "ui/controls.hpp"
 #include "ui/gauge_canvas.hpp"
 #include "ui/keypad_host.hpp"
