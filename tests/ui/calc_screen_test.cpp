@@ -40,7 +40,7 @@ protected:
         ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     }
     Form入力計算& s() { return run.registry.screen<Form入力計算>(); }
-    template <class T = QWidget> T* ctl(const QString& name) { return s().control<T>(name); }
+    template <class T = QWidget> T* ctl(const QString& name) { return need<T>(s(), name); }
     QString caption(const char* name) { return ctl<Label>(name)->caption(); }
     bool shown(const char* name) { return ctl(name)->isVisible(); }
     bool checked(const char* name) { return ctl<QRadioButton>(name)->isChecked(); }

@@ -83,7 +83,7 @@ TEST(CalcWalk, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
     app::Registry& r = run.registry;
     r.setDataFolders({folder.path().toStdString()});
     Form入力計算& calc = r.screen<Form入力計算>();
-    const auto ctl = [&](const QString& name) { return calc.control<QWidget>(name); };
+    const auto ctl = [&](const QString& name) { return need(calc, name); };
     const auto box = [&](const QString& name) { return calc.control<QLineEdit>(name); };
     const auto caption = [&](const QString& name) { return calc.control<Label>(name)->caption(); };
     // The texts of the boxes and labels named, joined by blanks.
@@ -122,7 +122,7 @@ TEST(CalcWalk, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         if (w.withL1) { // L1 beyond the span, pasted at once: named, no verdict, results kept
             box("TextHEN3")->setText("2500");
             EXPECT_TRUE(ctl("Labelinphantei")->isVisible());
-            EXPECT_EQ(read("Labelinphantei Label判定"),  " L1 が大きすぎます。 ");
+            EXPECT_EQ(read("Labelinphantei Label判定"), " L1 が大きすぎます。 ");
             for (const char* gone : {"Label丸", "ShapeHan1", "LineH1"})
                 EXPECT_FALSE(ctl(gone)->isVisible()) << gone;
             EXPECT_EQ(box("Textkajumo")->text(), QString(w.results).section(' ', 0, 0));

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
+#include <type_traits>
 
 #include "app/registry.hpp"
 #include "app/twips.hpp"
@@ -68,6 +69,20 @@ public:
     Counters counters;
     app::Registry registry;
 };
+
+// A control of `screen` by its name. A missing one fails the test, naming it, and a hidden
+// control of its kind stands in, so that the rest of the test runs instead of crashing the suite.
+template <class T = QWidget> T* need(app::Screen& screen, const QString& name) {
+    if (T* found = screen.control<T>(name)) return found;
+    ADD_FAILURE() << screen.name().toStdString() << " has no control " << name.toStdString()
+                  << " of that kind";
+    if constexpr (std::is_constructible_v<T, QWidget*>) {
+        static QWidget* const standIns = new QWidget; // lives to the end of the run
+        return new T(standIns);
+    } else {
+        return nullptr;
+    }
+}
 
 // The top-level windows that are visible now, by name.
 inline QStringList visibleWindows() {

@@ -95,7 +95,7 @@ protected:
         EXPECT_EQ(list ? rows->item(0)->text() : area->text(), list ? first : "");
     }
     template <class T> T* ctl(const char* name) {
-        return run.registry.screen<Form材サイズ選択>().control<T>(QString::fromUtf8(name));
+        return need<T>(run.registry.screen<Form材サイズ選択>(), QString::fromUtf8(name));
     }
 
     QTemporaryDir folder;

@@ -24,7 +24,7 @@ protected:
     Form断面選択& s() { return run.registry.screen<Form断面選択>(); }
     app::WizardState& st() { return run.registry.state(); }
     template <class T = QWidget> T* ctl(const char* name) {
-        return s().control<T>(QString::fromUtf8(name));
+        return need<T>(s(), QString::fromUtf8(name));
     }
     QListWidget* list() { return ctl<QListWidget>("Listzaisitu"); }
     QStringList boxes() {

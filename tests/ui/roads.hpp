@@ -62,7 +62,7 @@ protected:
         toSectionCalculator(run, picture, beam);
     }
     ui::Form入力断面他& s() { return run.registry.screen<ui::Form入力断面他>(); }
-    template <class T = QWidget> T* ctl(const QString& name) { return s().control<T>(name); }
+    template <class T = QWidget> T* ctl(const QString& name) { return need<T>(s(), name); }
     template <class T = QWidget> T* ctl(const char* name) {
         return ctl<T>(QString::fromUtf8(name));
     }

@@ -52,7 +52,7 @@ protected:
     }
     Form材サイズ選択& s() { return run.registry.screen<Form材サイズ選択>(); }
     template <class T = QWidget> T* ctl(const char* name) {
-        return s().control<T>(QString::fromUtf8(name));
+        return need<T>(s(), QString::fromUtf8(name));
     }
     QString caption(const char* name) { return ctl<Label>(name)->caption(); }
     // Area, mass, weight, Z, I, radius of gyration, specific gravity.
