@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "beam/dispatch.hpp"
 #include "beam/units.hpp"
 #include "catalog/materials.hpp"
 
@@ -46,6 +47,20 @@ struct PreviousInput {
     bool MaeFlgSaisho = false; // clear everything at the next load ("最初から" was pressed)
 };
 
+// Form入力計算's inputs as they stand: the fields as typed, the options chosen, and the section
+// and material values the calculation uses as shown there (the user may edit them). The screen
+// writes it before every calculation; whatever calculates the same check elsewhere (a saved
+// check, a ranking of sizes, a report) starts from it.
+struct CalcInput {
+    QString TextHEN1, TextHEN2, TextHEN3; // the load, L and L1 as typed
+    beam::LoadUnit FlgKajutani = beam::LoadUnit::N;
+    beam::LoadMode Pw = beam::LoadMode::Total; // total load or load per metre
+    DisplayUnits FlgHyoujitani = DisplayUnits::SI;
+    // `Textdz` (cm3), `Textdi` (cm4), `Textyang` (N/mm2), `Textjuryou` (kg/m), `Textkmage`
+    // (N/mm2) as shown.
+    QString Textdz, Textdi, Textyang, Textjuryou, Textkmage;
+};
+
 struct WizardState {
     Road FlgOpen = Road::BeamCalculation; // FormOpen
 
@@ -70,7 +85,14 @@ struct WizardState {
     SectionTexts calculatorSection;
 
     // Form入力計算.
+    CalcInput calc;
     PreviousInput mae;
+
+    // The check as a document: its title and member name (件名, 部材名), typed by the user.
+    QString 件名, 部材名;
 };
+
+// The calculation's inputs for the check the state holds, as Form入力計算 calculates it.
+beam::Inputs beamInputs(const WizardState& s);
 
 } // namespace app

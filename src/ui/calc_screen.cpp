@@ -246,11 +246,15 @@ void Form入力計算::KajuLabelSet() {
 }
 
 void Form入力計算::HyoujiOld() {
-    if (isLoaded()) showUnits(*c_, true);
+    if (!isLoaded()) return;
+    showUnits(*c_, true);
+    state().calc.FlgHyoujitani = app::DisplayUnits::Old;
 }
 
 void Form入力計算::HyoujiSI() {
-    if (isLoaded()) showUnits(*c_, false);
+    if (!isLoaded()) return;
+    showUnits(*c_, false);
+    state().calc.FlgHyoujitani = app::DisplayUnits::SI;
 }
 
 void Form入力計算::KekkaZero() {
@@ -264,18 +268,8 @@ void Form入力計算::HanteiClear() {
 void Form入力計算::calcDispatch() {
     if (!isLoaded()) return;
     CalcControls& c = *c_;
-    beam::Inputs in;
-    in.structure = structure();
-    in.loadCase = loadCase();
-    in.loadMode = Pw;
-    in.loadN = WN;
-    in.spanMm = LA;
-    in.l1Mm = HEN3;
-    in.zText = c.dz->text().toStdString();
-    in.iText = c.di->text().toStdString();
-    in.eText = c.yang.si->text().toStdString();
-    in.massText = c.juryou->text().toStdString();
-    in.allowText = c.kmage.si->text().toStdString();
+    publishInput();
+    beam::Inputs in = app::beamInputs(state());
     in.shown = shownSi(c);
     in.anchors = gaugeAnchors(c);
     const beam::Outcome out = beam::calcDispatch(in);
@@ -299,6 +293,24 @@ void Form入力計算::calcDispatch() {
     if (out.showImgiNpM) c.imgiNpM->show();
     if (out.label式) c.label式->setCaption(qtext(*out.label式));
     c.label式->show();
+}
+
+void Form入力計算::publishInput() {
+    const CalcControls& c = *c_;
+    app::CalcInput& in = state().calc;
+    in.TextHEN1 = c.text[0]->text();
+    in.TextHEN2 = c.text[1]->text();
+    in.TextHEN3 = c.text[2]->text();
+    in.FlgKajutani = c.opt1kN->isChecked()   ? beam::LoadUnit::kN
+                     : c.opt1kg->isChecked() ? beam::LoadUnit::kg
+                                             : beam::LoadUnit::N;
+    in.Pw = Pw;
+    in.FlgHyoujitani = c.opt2old->isChecked() ? app::DisplayUnits::Old : app::DisplayUnits::SI;
+    in.Textdz = c.dz->text();
+    in.Textdi = c.di->text();
+    in.Textyang = c.yang.si->text();
+    in.Textjuryou = c.juryou->text();
+    in.Textkmage = c.kmage.si->text();
 }
 
 void Form入力計算::HensuKaijo() {

@@ -51,6 +51,8 @@ private:
     void takeOverValues();
     void markMode(beam::LoadMode mode);
     void connectHandlers(app::FormWindow& w);
+    // Writes the fields and options as they stand into the state's `calc`.
+    void publishInput();
     void fieldChanged(int field);
     void markTarget(int field);
     void writeField(int field, const QString& text, double value);
