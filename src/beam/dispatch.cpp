@@ -43,7 +43,7 @@ Calculation runRoutine(Structure structure, int loadCase, const Load& load, cons
 }
 
 Message shownMessage(Problem problem) {
-    return {std::string(problemMessage(problem)), true, kMessageTop};
+    return {std::string(problemMessage(problem)), true};
 }
 
 // The fields as they read when there is no result: zeros, no deflections, no ratios.
@@ -131,8 +131,8 @@ Outcome calcDispatch(const Inputs& in) {
 
     if (withL1 && in.spanMm < in.l1Mm) {
         out.problem = Problem::L1TooLarge;
-        out.labelinphantei = shownMessage(out.problem);
-        out.hanteiClear = true;
+        out.message = shownMessage(out.problem);
+        out.clearVerdict = true;
         return finish(std::move(out), in);
     }
 
@@ -143,7 +143,6 @@ Outcome calcDispatch(const Inputs& in) {
     m.mass = numtext::value(in.massText);
     m.allowText = in.allowText;
     m.allowValid = numtext::value(in.allowText) > 0;
-    m.anchors = in.anchors;
     if (!(m.z > 0))
         out.problem = Problem::BadZ;
     else if (!(m.i > 0))
@@ -153,8 +152,8 @@ Outcome calcDispatch(const Inputs& in) {
     else if (m.mass < 0)
         out.problem = Problem::NegativeMass;
     if (out.problem != Problem::None) {
-        out.labelinphantei = shownMessage(out.problem);
-        out.hanteiClear = true;
+        out.message = shownMessage(out.problem);
+        out.clearVerdict = true;
         out.results = clearedTexts();
         return finish(std::move(out), in);
     }
@@ -177,22 +176,22 @@ Outcome calcDispatch(const Inputs& in) {
                      q.jtawami, q.tawamiT})
         if (!std::isfinite(v)) {
             out.problem = Problem::TooLarge;
-            out.labelinphantei = shownMessage(out.problem);
-            out.hanteiClear = true;
+            out.message = shownMessage(out.problem);
+            out.clearVerdict = true;
             out.results = clearedTexts();
             return finish(std::move(out), in);
         }
     out.quantities = c.q;
     out.results = std::move(c.texts);
-    out.showImgiNpM = c.momentPositive;
-    out.hantei = std::move(c.hantei);
-    out.label式 = std::string(formulaCaption(structure, loadCase));
+    out.momentPositive = c.momentPositive;
+    out.verdict = std::move(c.hantei);
+    out.formula = std::string(formulaCaption(structure, loadCase));
     if (m.allowValid) {
-        out.labelinphantei = Message{};
+        out.message = Message{};
     } else {
         out.problem = Problem::BadAllowable;
-        out.labelinphantei = shownMessage(out.problem);
-        out.hanteiClear = true;
+        out.message = shownMessage(out.problem);
+        out.clearVerdict = true;
     }
     return finish(std::move(out), in);
 }

@@ -4,11 +4,12 @@
 //                    (nullopt: keep what is shown; zeros and empty texts when the section
 //                    values are unsound)
 //   old           -> the old-unit twins, always (OldTaniSet runs after every dispatch)
-//   labelinphantei-> the message label (nullopt: leave it)
-//   hanteiClear   -> call HanteiClear, before applying hantei
-//   hantei        -> HanteiShow's verdict and gauge (nullopt: leave what is shown)
-//   showImgiNpM   -> make the moment-picture area visible (it is never hidden here)
-//   label式       -> the formula caption (nullopt: keep it); `Label式` is made visible always
+//   message       -> `Labelinphantei` (nullopt: leave it)
+//   clearVerdict  -> call HanteiClear, before applying the verdict
+//   verdict       -> HanteiShow's verdict and the filling of its gauge (nullopt: leave what
+//                    is shown)
+//   momentPositive-> make the moment-picture area `ImgiNpM` visible (it is never hidden here)
+//   formula       -> the caption of `Label式` (nullopt: keep it); `Label式` is made visible always
 #pragma once
 
 #include <optional>
@@ -56,7 +57,6 @@ struct Inputs {
     // What the SI result fields show before this dispatch; the old-unit twins follow them when
     // nothing is calculated.
     TwinTexts shown = KekkaZero();
-    GaugeAnchors anchors;
 };
 
 // Why a dispatch calculated nothing, or what it could not judge.
@@ -78,24 +78,22 @@ enum class Problem {
 // The caption of `Labelinphantei` for a problem that has one ("" for the silent ones).
 std::string_view problemMessage(Problem problem);
 
+// The message of `Labelinphantei`: a problem of the input, or hidden.
 struct Message {
     std::string caption;
     bool visible = false;
-    std::optional<double> top; // twips; nullopt: leave it where it is
 };
-
-inline constexpr double kMessageTop = 1900;
 
 struct Outcome {
     Problem problem = Problem::None;
     std::optional<Quantities> quantities; // the calculation variables, when a routine ran
     std::optional<ResultTexts> results;
     TwinTexts old;
-    std::optional<Message> labelinphantei;
-    bool hanteiClear = false;
-    std::optional<Hantei> hantei;
-    bool showImgiNpM = false;
-    std::optional<std::string> label式;
+    std::optional<Message> message;
+    bool clearVerdict = false;
+    std::optional<Hantei> verdict;
+    bool momentPositive = false;
+    std::optional<std::string> formula;
 
     bool calculated() const { return quantities.has_value(); }
 };

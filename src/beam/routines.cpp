@@ -82,7 +82,7 @@ Calculation run(const Specific& s, const Load& load, const Member& m) {
 
     out.momentPositive = q.mo + q.jmo > 0;
     if (out.momentPositive && m.allowValid)
-        out.hantei = HanteiShow(t.maget, m.allowText, m.anchors);
+        out.hantei = HanteiShow(t.maget, m.allowText);
     return out;
 }
 

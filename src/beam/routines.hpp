@@ -29,7 +29,6 @@ struct Member {
     double mass = 0;            // kg/m
     std::string_view allowText; // the text of `Textkmage`, N/mm²
     bool allowValid = false;    // whether that text reads as a positive number
-    GaugeAnchors anchors;
 };
 
 // The screen's calculation variables after one routine.

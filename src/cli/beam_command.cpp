@@ -231,11 +231,11 @@ int beamCommand(std::span<const std::string> args, std::ostream& out, std::ostre
     Shown s;
     s.results = *r.results;
     s.old = r.old;
-    if (r.hantei) {
-        s.hantei = r.hantei->label判定;
-        s.maru = r.hantei->label丸;
+    if (r.verdict) {
+        s.hantei = r.verdict->label判定;
+        s.maru = r.verdict->label丸;
     }
-    s.formula = r.label式.value_or("");
+    s.formula = r.formula.value_or("");
     switch (*format) {
     case OutputFormat::Kv:
         writeKv(out, kvFields(s));

@@ -282,16 +282,16 @@ void buildResults(QWidget& w, CalcControls& c) {
     c.tawamit->setAccessibleName(name("合計 たわみ量 (mm)"));
 }
 
-// The scale over the gauge: each word centred over its mark of the band that the core lays
-// out from the screen's anchors, "長期" just before "100%". One caption with blanks between the
+// The scale over the gauge: each word centred over its mark of the band as laid out from the
+// screen's anchors, "長期" just before "100%". One caption with blanks between the
 // words cannot do that at every font; the words shown and hidden as one, read as one.
 void buildScale(QWidget& w, CalcControls& c) {
     constexpr int top = 5640, height = 200, word = 480, gap = 40, longTerm = 420;
-    beam::GaugeAnchors anchors;
+    GaugeAnchors anchors;
     anchors.zaisituLeft = app::twips(c.zaisitu).left();
     anchors.label100Top = top;
     anchors.magehikakuLeft = app::twips(c.magehikaku).left();
-    const beam::Gauge g = beam::HanteiShow("0", "1", anchors).gauge;
+    const Gauge g = layOutGauge(0, anchors);
     const int marks[] = {static_cast<int>(std::lround(g.lineH1.x)),
                          static_cast<int>(std::lround(g.lineH2.x)),
                          static_cast<int>(std::lround(g.x1))};

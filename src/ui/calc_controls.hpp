@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "beam/dispatch.hpp"
+#include "ui/gauge_layout.hpp"
 #include "ui/twin_fields.hpp"
 #include <array>
 #include <vector>
@@ -106,6 +107,6 @@ void showHantei(CalcControls& c, const beam::Hantei& h);
 void clearHantei(CalcControls& c);
 
 // Where the gauge is anchored, read from the controls as laid out.
-beam::GaugeAnchors gaugeAnchors(const CalcControls& c);
+GaugeAnchors gaugeAnchors(const CalcControls& c);
 
 } // namespace ui

@@ -18,18 +18,18 @@ std::array<std::string beam::TwinTexts::*, 9> twinMembers() {
             &T::jmage, &T::kajut,  &T::mot,      &T::maget};
 }
 
-QRect rounded(const beam::TwipRect& r) {
+QRect rounded(const TwipRect& r) {
     return {static_cast<int>(std::lround(r.left)), static_cast<int>(std::lround(r.top)),
             static_cast<int>(std::lround(r.width)), static_cast<int>(std::lround(r.height))};
 }
 
-void place(GaugeBox* box, const beam::GaugeShape& s) {
+void place(GaugeBox* box, const GaugeShape& s) {
     box->setLook(s.border, s.fill, s.borderWidth);
     app::setTwips(box, rounded(s.rect));
     box->show();
 }
 
-void place(Shape* line, const beam::GaugeLine& l) {
+void place(Shape* line, const GaugeLine& l) {
     // A vertical line shape draws down the middle of its rectangle.
     const int w = app::kTwipsPerPixel;
     const double top = std::min(l.y0, l.y1);
@@ -91,9 +91,9 @@ void showHantei(CalcControls& c, const beam::Hantei& h) {
     c.label丸->show();
     c.label100->show();
 
-    const beam::Gauge& g = h.gauge;
+    const Gauge g = layOutGauge(h.bar, gaugeAnchors(c));
     c.canvas->erase();
-    for (const beam::Drawn& d : g.background)
+    for (const Drawn& d : g.background)
         c.canvas->draw(d);
 
     for (QWidget* x : {static_cast<QWidget*>(c.shapeHan2), static_cast<QWidget*>(c.shapeHan3),
@@ -121,8 +121,8 @@ void clearHantei(CalcControls& c) {
         x->hide();
 }
 
-beam::GaugeAnchors gaugeAnchors(const CalcControls& c) {
-    beam::GaugeAnchors a;
+GaugeAnchors gaugeAnchors(const CalcControls& c) {
+    GaugeAnchors a;
     a.zaisituLeft = app::twips(c.zaisitu).left();
     a.label100Top = app::twips(c.label100).top();
     a.magehikakuLeft = app::twips(c.magehikaku).left();

@@ -271,7 +271,6 @@ void Form入力計算::calcDispatch() {
     publishInput();
     beam::Inputs in = app::beamInputs(state());
     in.shown = shownSi(c);
-    in.anchors = gaugeAnchors(c);
     const beam::Outcome out = beam::calcDispatch(in);
 
     // L2 follows from L and L1 where the case has one.
@@ -281,17 +280,14 @@ void Form入力計算::calcDispatch() {
         c.saikeisan->hide(); // what is shown now follows the values shown
     }
     writeOld(c, out.old);
-    if (const auto& m = out.labelinphantei) {
+    if (const auto& m = out.message) {
         c.labelinphantei->setCaption(qtext(m->caption));
-        if (m->top)
-            app::moveTwips(c.labelinphantei, app::twips(c.labelinphantei).left(),
-                           static_cast<int>(*m->top));
         c.labelinphantei->setVisible(m->visible);
     }
-    if (out.hanteiClear) HanteiClear();
-    if (out.hantei) showHantei(c, *out.hantei);
-    if (out.showImgiNpM) c.imgiNpM->show();
-    if (out.label式) c.label式->setCaption(qtext(*out.label式));
+    if (out.clearVerdict) HanteiClear();
+    if (out.verdict) showHantei(c, *out.verdict);
+    if (out.momentPositive) c.imgiNpM->show();
+    if (out.formula) c.label式->setCaption(qtext(*out.formula));
     c.label式->show();
 }
 

@@ -10,14 +10,14 @@ namespace ui {
 namespace {
 
 // Twips to the widget's pixels, fractions kept so one-twip strips join into a solid bar.
-QRectF toPixels(const beam::TwipRect& r) {
+QRectF toPixels(const TwipRect& r) {
     const double k = app::kTwipsPerPixel;
     return {r.left / k, r.top / k, r.width / k, r.height / k};
 }
 
 // The pixels a drawn shape covers, its outline included: only these need repainting, not the
 // whole window behind which the canvas lies.
-QRect covered(const beam::Drawn& d) {
+QRect covered(const Drawn& d) {
     const int pen = d.filled ? 1 : d.lineWidth / 2 + 2;
     return toPixels(d.rect).toAlignedRect().adjusted(-pen, -pen, pen, pen);
 }
@@ -32,19 +32,19 @@ GaugeCanvas::GaugeCanvas(QWidget* window)
     : BackgroundCanvas(window, QStringLiteral("GaugeCanvas")) {}
 
 void GaugeCanvas::erase() {
-    for (const beam::Drawn& d : drawn_)
+    for (const Drawn& d : drawn_)
         update(covered(d));
     drawn_.clear();
 }
 
-void GaugeCanvas::draw(const beam::Drawn& d) {
+void GaugeCanvas::draw(const Drawn& d) {
     drawn_.push_back(d);
     update(covered(d));
 }
 
 void GaugeCanvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    for (const beam::Drawn& d : drawn_) {
+    for (const Drawn& d : drawn_) {
         const QRectF r = toPixels(d.rect);
         if (d.filled) {
             p.fillRect(r, toQColor(d.colour));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "beam/judgement.hpp"
+#include "ui/gauge_layout.hpp"
 #include "ui/controls.hpp"
 
 namespace ui {
@@ -20,15 +21,15 @@ class GaugeCanvas final : public BackgroundCanvas {
 public:
     explicit GaugeCanvas(QWidget* window);
 
-    const std::vector<beam::Drawn>& drawn() const { return drawn_; }
+    const std::vector<Drawn>& drawn() const { return drawn_; }
     void erase();
-    void draw(const beam::Drawn& d);
+    void draw(const Drawn& d);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    std::vector<beam::Drawn> drawn_;
+    std::vector<Drawn> drawn_;
 };
 
 // A rectangle shape with a border and an optional fill (`ShapeHan1` ... `ShapeHan4`).

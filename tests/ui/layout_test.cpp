@@ -237,7 +237,6 @@ TEST_F(Layout, EveryCalculationLayoutInBothDisplaysWithEachMessage) {
         Label* message = calc.control<Label>("Labelinphantei");
         for (beam::Problem p : kMessages) {
             message->setCaption(qtext(beam::problemMessage(p)));
-            app::moveTwips(message, app::twips(message).left(), int(beam::kMessageTop));
             message->show();
             walk.check(name + " message");
         }
