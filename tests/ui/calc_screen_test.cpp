@@ -36,7 +36,7 @@ protected:
     }
     void forward(int row = 0) {
         Form材サイズ選択& sizes = run.registry.screen<Form材サイズ選択>();
-        sizes.control<QListWidget>("ListDanmenSize")->setCurrentRow(row);
+        need<QListWidget>(sizes, "ListDanmenSize")->setCurrentRow(row);
         click(sizes.control<QWidget>("Commandtugi"));
         ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     }

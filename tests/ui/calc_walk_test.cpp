@@ -85,7 +85,7 @@ TEST(CalcWalk, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
     Form入力計算& calc = r.screen<Form入力計算>();
     const auto ctl = [&](const QString& name) { return need(calc, name); };
     const auto box = [&](const QString& name) { return calc.control<QLineEdit>(name); };
-    const auto caption = [&](const QString& name) { return calc.control<Label>(name)->caption(); };
+    const auto caption = [&](const QString& name) { return need<Label>(calc, name)->caption(); };
     // The texts of the boxes and labels named, joined by blanks.
     const auto read = [&](const char* names) {
         QStringList l;

@@ -74,7 +74,7 @@ protected:
         if (!material.isLoaded()) {
             run.registry.screen<FormOpen>().show();
             click(run.registry.screen<FormOpen>().control<QWidget>("ImageZI"));
-            material.control<QListWidget>("Listzaisitu")->setCurrentRow(0);
+            need<QListWidget>(material, "Listzaisitu")->setCurrentRow(0);
             click(material.control<QWidget>("ImageH縦"));
         } else {
             click(ctl<QWidget>("Commandmae"));

@@ -60,7 +60,7 @@ TEST(Keyboard, ToTheSectionCalculatorWithoutAMouse) {
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
     EXPECT_EQ(run.counters.beeps, 0);
     EXPECT_EQ(
-        run.registry.screen<Form入力断面他>().control<QLineEdit>("Text面積")->text().trimmed(),
+        need<QLineEdit>(run.registry.screen<Form入力断面他>(), "Text面積")->text().trimmed(),
         "42.24");
     on("Commandmae", {Qt::Key_Return});
     EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});

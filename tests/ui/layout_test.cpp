@@ -229,7 +229,7 @@ TEST_F(Layout, EveryCalculationLayoutInBothDisplaysWithEachMessage) {
         typeInto(box("TextHEN1"), "1000");
         typeInto(box("TextHEN2"), "2000");
         if (box("TextHEN3")->isVisible()) typeInto(box("TextHEN3"), "500");
-        ASSERT_TRUE(calc.control<QWidget>("Label100")->isVisible());
+        ASSERT_TRUE(need(calc, "Label100")->isVisible());
         walk.check(name + " verdict");
         click(calc.control<QWidget>("Opt2old"));
         walk.check(name + " old units");

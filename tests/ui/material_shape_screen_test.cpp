@@ -119,8 +119,8 @@ TEST_F(MaterialScreen, ADirectlyEnteredMaterialGoesOnWithItsNameAndValues) {
     EXPECT_EQ(st().material.zaisitu, "GFRP板");
     EXPECT_EQ(st().material.zaitype, 3); // the family of the last material chosen in the list
     EXPECT_EQ(st().material.DkmagevOld, 1020);
-    EXPECT_EQ(sizes.control<QLineEdit>("TxtHiju")->text(), "1.9");
-    EXPECT_TRUE(sizes.control<Label>("Labelzaisitu")->caption().startsWith("GFRP板 - "));
+    EXPECT_EQ(need<QLineEdit>(sizes, "TxtHiju")->text(), "1.9");
+    EXPECT_TRUE(need<Label>(sizes, "Labelzaisitu")->caption().startsWith("GFRP板 - "));
     // Back to the list after the typed name went on: the list's material goes on again.
     click(sizes.control<QWidget>("Commandmae"));
     click(ctl("CmdList"));

@@ -222,7 +222,7 @@ struct Walk {
     }
 
     QString field(const char* name) {
-        return program->registry.screen<Form入力計算>().control<QLineEdit>(name)->text();
+        return need<QLineEdit>(program->registry.screen<Form入力計算>(), name)->text();
     }
 
     // Z, I and the radius of gyration as the size screen or the calculator published them, shown
@@ -244,11 +244,11 @@ struct Walk {
         app::Registry& r = program->registry;
         Form入力計算& s = r.screen<Form入力計算>();
         if (r.state().loadCase() == 0) return;
-        const auto checked = [&](const char* b) { return s.control<QRadioButton>(b)->isChecked(); };
+        const auto checked = [&](const char* b) { return need<QRadioButton>(s, b)->isChecked(); };
         beam::Inputs in;
         in.structure = beam::Structure(r.state().hari);
         in.loadCase = r.state().loadCase();
-        in.loadMode = s.control<Label>("LabelHEN1M")->caption().startsWith("分布荷重")
+        in.loadMode = need<Label>(s, "LabelHEN1M")->caption().startsWith("分布荷重")
                           ? beam::LoadMode::PerMetre
                           : beam::LoadMode::Total;
         in.loadN =
@@ -304,13 +304,13 @@ TEST(RandomWalk, AClickThatChangesNoInputLeavesEditedValuesWaiting) {
         walk.replay("TextHEN1", "1000");
         walk.replay("TextHEN2", "2000");
         Form入力計算& calc = walk.program->registry.screen<Form入力計算>();
-        const QString shown = calc.control<QLineEdit>(r.result)->text();
+        const QString shown = need<QLineEdit>(calc, r.result)->text();
         walk.replay(r.field, r.text);
         walk.replay(r.again);
-        EXPECT_TRUE(calc.control<QWidget>("CmdSaikeisan")->isVisible());
-        EXPECT_EQ(calc.control<QLineEdit>(r.result)->text(), shown);
+        EXPECT_TRUE(need(calc, "CmdSaikeisan")->isVisible());
+        EXPECT_EQ(need<QLineEdit>(calc, r.result)->text(), shown);
         walk.replay("CmdSaikeisan"); // checked by the walk: the results of the values shown
-        EXPECT_NE(calc.control<QLineEdit>(r.result)->text(), shown);
+        EXPECT_NE(need<QLineEdit>(calc, r.result)->text(), shown);
         ASSERT_FALSE(::testing::Test::HasFailure());
     }
 }

@@ -183,7 +183,7 @@ TEST_F(SectionCalc, GoingOnOnTheBeamRoad) {
     EXPECT_EQ(bikou(), "肉厚が大きすぎます。");
     click(ctl("Commandtugi"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
-    EXPECT_EQ(run.registry.screen<Form入力計算>().control<QLineEdit>("Textdi")->text(), good[3]);
+    EXPECT_EQ(need<QLineEdit>(run.registry.screen<Form入力計算>(), "Textdi")->text(), good[3]);
 }
 
 } // namespace

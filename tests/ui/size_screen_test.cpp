@@ -45,7 +45,7 @@ protected:
             doubleClick(r.screen<Form片持0>().control<QWidget>("Image片持集中"));
         }
         Form断面選択& material = r.screen<Form断面選択>();
-        material.control<QListWidget>("Listzaisitu")->setCurrentRow(materialRow);
+        need<QListWidget>(material, "Listzaisitu")->setCurrentRow(materialRow);
         click(material.control<QWidget>(QString::fromUtf8(picture)));
         if (material.isVisible()) click(material.control<QWidget>("Commandtugi"));
         ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
@@ -182,7 +182,7 @@ TEST_F(SizeScreen, NextRefusesAMissingZeroOrNegativeProperty) {
 // visit with typed properties never carries the row of an earlier one.
 TEST_F(SizeScreen, TheDesignationNamesOnlyTheFiguresShown) {
     const auto designation = [&] {
-        return run.registry.screen<Form入力計算>().control<Label>("Labeldsize")->caption();
+        return need<Label>(run.registry.screen<Form入力計算>(), "Labeldsize")->caption();
     };
     road(0, "Image丸パイプ", true);
     ctl<QListWidget>("ListDanmenSize")->setCurrentRow(1);

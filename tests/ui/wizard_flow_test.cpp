@@ -61,12 +61,12 @@ TEST_F(WizardFlow, BackFromTheMaterialScreenShowsTheLoadCaseScreenOfTheBeamType)
         LoadCaseScreen* cases = &loadCaseScreen(run.registry);
         doubleClick(cases->control<QWidget>(picture));
         const auto chosen = cases->haritype();
-        const QString prompt = cases->control<Label>("Label2")->caption();
+        const QString prompt = need<Label>(*cases, "Label2")->caption();
         click(ctl<Form断面選択>("Commandmae"));
         EXPECT_EQ(visibleWindows(), QStringList{expected});
         EXPECT_EQ(cases->haritype(), chosen);
-        EXPECT_TRUE(cases->control<Label>("Label2")->isVisible());
-        EXPECT_EQ(cases->control<Label>("Label2")->caption(), prompt);
+        EXPECT_TRUE(need<Label>(*cases, "Label2")->isVisible());
+        EXPECT_EQ(need<Label>(*cases, "Label2")->caption(), prompt);
         EXPECT_EQ(cases->mousePointer(), app::MousePointer::Default);
         EXPECT_FALSE(screen<Form断面選択>().isLoaded());
         click(cases->control<QWidget>("Commandmae"));
