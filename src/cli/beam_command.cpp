@@ -1,6 +1,5 @@
 // `hari beam`: one beam case from the command line, with the texts the calculation screen
 // would show.
-#include <charconv>
 #include <set>
 #include <string>
 #include <string_view>
@@ -8,6 +7,7 @@
 
 #include "beam/dispatch.hpp"
 #include "cli/args.hpp"
+#include "cli/beam_options.hpp"
 #include "cli/cli.hpp"
 #include "common/numtext.hpp"
 
@@ -30,40 +30,6 @@ constexpr std::string_view kBeamUsage =
 int usageError(std::ostream& err, const std::string& problem) {
     err << "hari beam: " << problem << '\n' << kBeamUsage;
     return kUsage;
-}
-
-std::optional<int> smallInteger(const std::string& text, int low, int high) {
-    int v = 0;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, v);
-    if (ec != std::errc() || ptr != end || v < low || v > high) return std::nullopt;
-    return v;
-}
-
-std::optional<beam::LoadUnit> parseUnit(const std::string& text) {
-    if (text == "N") return beam::LoadUnit::N;
-    if (text == "kN") return beam::LoadUnit::kN;
-    if (text == "kg") return beam::LoadUnit::kg;
-    return std::nullopt;
-}
-
-// Why nothing was calculated: the screen's own message where it shows one.
-std::string reason(beam::Problem problem) {
-    switch (problem) {
-    case beam::Problem::LoadNotPositive:
-        return "the load must be a positive number";
-    case beam::Problem::SpanNotPositive:
-        return "the span must be a positive number";
-    case beam::Problem::L1NotPositive:
-        return "L1 must be a positive number";
-    case beam::Problem::UnknownCase:
-        return "no such structure and load case";
-    default:
-        break;
-    }
-    std::string message(beam::problemMessage(problem));
-    if (!message.empty() && message.front() == ' ') message.erase(0, 1);
-    return message;
 }
 
 struct Shown {
@@ -179,42 +145,23 @@ Fields tableRows(const beam::Inputs& in, const Shown& s) {
 } // namespace
 
 int beamCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const Options o(args,
-                    {"structure", "case", "load", "unit", "span", "l1", "z", "i", "e", "mass",
-                     "allow", "format"},
-                    {"per-metre", "help"});
+    std::set<std::string> valued = kBeamValued;
+    valued.insert({"z", "i", "e", "mass", "allow", "format"});
+    std::set<std::string> flags = kBeamFlags;
+    flags.insert("help");
+    const Options o(args, valued, flags);
     if (o.ok() && o.has("help")) {
         out << kBeamUsage;
         return kOk;
     }
     if (!o.ok()) return usageError(err, o.error());
-    for (const char* name : {"structure", "case", "load", "span", "z", "i", "e", "mass", "allow"})
+    beam::Inputs in;
+    if (const auto problem = readBeam(o, in)) return usageError(err, *problem);
+    for (const char* name : {"z", "i", "e", "mass", "allow"})
         if (!o.has(name)) return usageError(err, std::string("--") + name + " is required");
-
-    const auto structure = smallInteger(*o.get("structure"), 1, 5);
-    if (!structure) return usageError(err, "--structure takes 1 to 5");
-    const auto loadCase = smallInteger(*o.get("case"), 1, 3);
-    if (!loadCase) return usageError(err, "--case takes 1 to 3");
-    const auto unit = parseUnit(o.get("unit", "N"));
-    if (!unit) return usageError(err, "--unit takes N, kN or kg");
     const auto format = parseFormat(o.get("format", "table"));
     if (!format) return usageError(err, "--format takes table, kv or json");
 
-    beam::Inputs in;
-    in.structure = static_cast<beam::Structure>(*structure);
-    in.loadCase = *loadCase;
-    if (o.has("per-metre")) {
-        if (!beam::isDistributed(in.structure, in.loadCase))
-            return usageError(err, "--per-metre applies to a uniform load only");
-        in.loadMode = beam::LoadMode::PerMetre;
-    }
-    if (beam::usesL1(in.structure, in.loadCase) != o.has("l1"))
-        return usageError(err, o.has("l1") ? "--l1 is not used by this load case"
-                                           : "--l1 is required by this load case");
-    // The numbers are read as the screen reads its fields: a text without a number is 0.
-    in.loadN = beam::toNewtons(numtext::value(*o.get("load")), *unit);
-    in.spanMm = numtext::value(*o.get("span"));
-    in.l1Mm = numtext::value(o.get("l1", ""));
     in.zText = *o.get("z");
     in.iText = *o.get("i");
     in.eText = *o.get("e");
@@ -223,10 +170,10 @@ int beamCommand(std::span<const std::string> args, std::ostream& out, std::ostre
 
     const beam::Outcome r = beam::calcDispatch(in);
     if (!r.calculated()) {
-        err << "hari beam: " << reason(r.problem) << '\n';
+        err << "hari beam: " << problemReason(r.problem) << '\n';
         return kNoResult;
     }
-    if (r.problem != beam::Problem::None) err << "hari beam: " << reason(r.problem) << '\n';
+    if (r.problem != beam::Problem::None) err << "hari beam: " << problemReason(r.problem) << '\n';
 
     Shown s;
     s.results = *r.results;

@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-
 namespace cli {
 namespace {
 
@@ -20,20 +19,20 @@ const std::vector<Entry> kCommands = {
     {"beam", &beamCommand, "one beam case: moments, stresses, deflections, verdict"},
     {"section", &sectionCommand, "section properties of one shape from its dimensions"},
     {"sizes", &sizesCommand, "the standard sizes of a material and section shape"},
+    {"choose", &chooseCommand, "every size of a material checked for one beam, lightest first"},
 };
 
 void usage(std::ostream& err) {
     err << "usage: hari                 open the program's window\n";
     for (const Entry& e : kCommands)
-        err << "       hari " << e.name << std::string(16 - std::min<std::size_t>(15, e.name.size()), ' ')
-            << e.summary << '\n';
+        err << "       hari " << e.name
+            << std::string(16 - std::min<std::size_t>(15, e.name.size()), ' ') << e.summary << '\n';
 }
 
 } // namespace
 
 std::optional<int> run(int argc, char** argv, std::ostream& out, std::ostream& err) {
-    if (argc < 2)
-        return std::nullopt;
+    if (argc < 2) return std::nullopt;
     const std::string_view name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         usage(out);
@@ -46,8 +45,7 @@ std::optional<int> run(int argc, char** argv, std::ostream& out, std::ostream& e
         }
     }
     // Anything else starting with a dash is left to the window toolkit (-platform, ...).
-    if (name.rfind("-", 0) == 0)
-        return std::nullopt;
+    if (name.rfind("-", 0) == 0) return std::nullopt;
     err << "hari: unknown command '" << name << "'\n";
     usage(err);
     return kUsage;

@@ -12,6 +12,7 @@ namespace cli {
 inline constexpr int kOk = 0;
 inline constexpr int kUsage = 1;    // the command line itself is wrong
 inline constexpr int kNoResult = 2; // the input was read but gives no result
+inline constexpr int kNoneFits = 3; // `hari choose`: no size passes
 
 // Runs the command named by argv[1]. Returns nullopt when argv names no command, so that the
 // caller opens the program's window instead.
@@ -23,6 +24,7 @@ using Command = int (*)(std::span<const std::string> args, std::ostream& out, st
 // The commands.
 int beamCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int sectionCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int chooseCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int sizesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 } // namespace cli
