@@ -54,7 +54,7 @@ std::optional<std::string> readBeam(const Options& o, beam::Inputs& in) {
     if (!unit) return "--unit takes N, kN or kg";
 
     in.structure = static_cast<beam::Structure>(*structure);
-    in.loadCase = *loadCase;
+    in.loadCase = static_cast<beam::LoadCase>(*loadCase);
     if (o.has("per-metre")) {
         if (!beam::isDistributed(in.structure, in.loadCase))
             return "--per-metre applies to a uniform load only";

@@ -40,7 +40,7 @@ choose::Request steel(beam::Structure s, int loadCase, double loadN, double span
                       double l1Mm = 0) {
     choose::Request r;
     r.beam.structure = s;
-    r.beam.loadCase = loadCase;
+    r.beam.loadCase = static_cast<beam::LoadCase>(loadCase);
     r.beam.loadN = loadN;
     r.beam.spanMm = spanMm;
     r.beam.l1Mm = l1Mm;
@@ -191,7 +191,7 @@ TEST(Ranking, EachStructureAgainstHandWorkedRows) {
 TEST(Ranking, WoodBeam) {
     choose::Request r;
     r.beam.structure = beam::Structure::SimplySupported;
-    r.beam.loadCase = 1;
+    r.beam.loadCase = beam::LoadCase::Case1;
     r.beam.loadN = 3000;
     r.beam.spanMm = 2000;
     r.beam.eText = "7000";
