@@ -18,8 +18,9 @@
 #include "ui/calc_screen.hpp"
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
-#include "ui/load_case_screens.hpp"
 #include "ui/gui.hpp"
+#include "ui/load_case_screens.hpp"
+#include "ui/ranking_screen.hpp"
 #include "ui/section_calc_screen.hpp"
 #include "ui/section_choice_screen.hpp"
 #include "ui/size_screen.hpp"
@@ -229,6 +230,29 @@ void refusals(Shooter& shot) {
     registry.endProgram();
 }
 
+// The ranking of sizes beside the calculation: the cantilever of the guide under 7500 N, its
+// H sections ranked (the lightest long-term OK marked), and the calculation with the size taken.
+void ranking(Shooter& shot) {
+    app::Registry registry;
+    ui::installScreens(registry);
+    auto& choice = toMaterialScreen(registry, "Image片持1", "Image片持集中");
+    emit find<ui::Picture>(choice, "ImageH縦")->clicked();
+    find<QPushButton>(choice, "Commandtugi")->click();
+    auto& sizes = registry.screen<ui::Form材サイズ選択>();
+    if (!selectSize(shot, sizes, "H-150×75×5×7")) return;
+    find<QPushButton>(sizes, "Commandtugi")->click();
+    auto& calc = registry.screen<ui::Form入力計算>();
+    find<QLineEdit>(calc, "TextHEN1")->setText("7500");
+    find<QLineEdit>(calc, "TextHEN2")->setText("2000");
+    shot.shoot(calc, "calc_ranking_button");
+    find<QPushButton>(calc, "Cmd断面選定")->click();
+    auto& window = registry.screen<ui::Form断面選定>();
+    shot.shoot(window, "ranking");
+    find<QPushButton>(window, "Cmdこのサイズで計算")->click();
+    shot.shoot(registry.screen<ui::Form入力計算>(), "calc_ranked_size");
+    registry.endProgram();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -262,5 +286,6 @@ int main(int argc, char** argv) {
     sectionCalculator(shot, "ImageH縦a", {"100", "150", "200", "10", "8", "12"}, "unequal_i");
     beamThroughCalculator(shot);
     refusals(shot);
+    ranking(shot);
     return shot.written == shot.tried ? 0 : 1;
 }

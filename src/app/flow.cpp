@@ -6,11 +6,15 @@ namespace app {
 namespace {
 
 // The screens a pass leaves loaded, in the order the restart unloads them: Form梁形式1 last.
-constexpr ScreenId kUnloadedByRestart[] = {ScreenId::Form入力計算, ScreenId::Form材サイズ選択,
-                                           ScreenId::Form断面選択, ScreenId::Form入力断面他,
-                                           ScreenId::Form片持0,    ScreenId::FormSuiCho,
-                                           ScreenId::Form両端0,    ScreenId::Form両端1,
-                                           ScreenId::FormPinKo,    ScreenId::Form梁形式1};
+constexpr ScreenId kUnloadedByRestart[] = {
+    ScreenId::Form断面選定, ScreenId::Form入力計算,   ScreenId::Form材サイズ選択,
+    ScreenId::Form断面選択, ScreenId::Form入力断面他, ScreenId::Form片持0,
+    ScreenId::FormSuiCho,   ScreenId::Form両端0,      ScreenId::Form両端1,
+    ScreenId::FormPinKo,    ScreenId::Form梁形式1};
+
+bool isBeside(ScreenId id) {
+    return id == ScreenId::Form断面選定;
+}
 
 bool goesBackByUnloading(ScreenId id) {
     return id == ScreenId::Form断面選択 || id == ScreenId::Form材サイズ選択 ||
@@ -42,9 +46,11 @@ QString screenName(ScreenId id) {
     case ScreenId::Form入力断面他:
         return QStringLiteral("Form入力断面他");
     case ScreenId::Form入力計算:
+        return QStringLiteral("Form入力計算");
+    case ScreenId::Form断面選定:
         break;
     }
-    return QStringLiteral("Form入力計算");
+    return QStringLiteral("Form断面選定");
 }
 
 ScreenId Flow::loadCaseScreen() const {
@@ -66,6 +72,7 @@ ScreenId Flow::loadCaseScreen() const {
 }
 
 void Flow::forward(Screen& from, ScreenId to, bool fresh) {
+    closeToolsOf(from.id());
     Screen& next = registry_.screen(to);
     if (fresh) unloadQuietly(next);
     next.show();
@@ -80,8 +87,7 @@ ScreenId Flow::previous(ScreenId from) const {
     case ScreenId::Form断面選択:
         // The beam road always has a structure; should it lack one, the opening screen is
         // the way back rather than no window at all.
-        if (s.FlgOpen == Road::SectionProperties || !s.hari)
-            return ScreenId::FormOpen;
+        if (s.FlgOpen == Road::SectionProperties || !s.hari) return ScreenId::FormOpen;
         return loadCaseScreen();
     case ScreenId::Form材サイズ選択:
         return ScreenId::Form断面選択;
@@ -92,12 +98,15 @@ ScreenId Flow::previous(ScreenId from) const {
                                                             : ScreenId::Form材サイズ選択;
     case ScreenId::FormOpen:
         return ScreenId::FormOpen;
+    case ScreenId::Form断面選定:
+        return ScreenId::Form入力計算;
     default: // the load-case screens
         return ScreenId::Form梁形式1;
     }
 }
 
 void Flow::back(Screen& from) {
+    closeToolsOf(from.id());
     Screen& to = registry_.screen(previous(from.id()));
     to.show();
     from.hide();
@@ -115,10 +124,37 @@ void Flow::restart() {
     mae.MaeFlgHyoujitani.reset();
     mae.MaeFlgKajutani.reset();
     mae.MaeFlgSaisho = true;
+    registry_.state().rankedSize.reset();
     registry_.screen(ScreenId::FormOpen).show();
 }
 
+void Flow::openBeside(Screen& owner, ScreenId tool) {
+    if (!owner.isVisible()) return;
+    registry_.screen(tool).show();
+}
+
+void Flow::close(Screen& tool) {
+    unloadQuietly(tool);
+}
+
+void Flow::closeToolsOf(ScreenId owner) {
+    if (owner != ScreenId::Form入力計算) return;
+    if (Screen* tool = registry_.existing(ScreenId::Form断面選定)) unloadQuietly(*tool);
+}
+
+void Flow::recalculateWithTakenSize(Screen& tool) {
+    unloadQuietly(tool);
+    PreviousInput& mae = registry_.state().mae;
+    mae.MaeFlgtugi = true;
+    mae.MaeFlgSaisho = false;
+    // Both take the section over at their load: the size screen moves its list to it.
+    for (ScreenId id : {ScreenId::Form材サイズ選択, ScreenId::Form入力計算})
+        if (Screen* s = registry_.existing(id)) unloadQuietly(*s);
+    registry_.screen(ScreenId::Form入力計算).show();
+}
+
 bool Flow::unloadEndsProgram(ScreenId id) const {
+    if (isBeside(id)) return false;
     return id == ScreenId::FormOpen || !unloading_;
 }
 

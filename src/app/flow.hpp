@@ -11,6 +11,9 @@
 // found as it was left. Going back shows the previous screen; the screens from Form断面選択 on
 // also unload themselves, so that the next visit starts fresh. Unloading ends the program
 // unless the flow itself unloads (back and restart); FormOpen's unload always ends it.
+//
+//   Form入力計算 ─断面選定─▶ Form断面選定 (beside it; closes with it) ─このサイズで計算─▶
+//   Form入力計算 anew with that size, and Form材サイズ選択 anew at that size
 #pragma once
 
 #include <QString>
@@ -32,7 +35,11 @@ enum class ScreenId {
     Form材サイズ選択,
     Form入力断面他,
     Form入力計算,
+    Form断面選定, // the ranking of sizes, a window beside Form入力計算
 };
+
+// The last id, for tables by id.
+inline constexpr ScreenId kLastScreen = ScreenId::Form断面選定;
 
 // The window name (objectName) of a screen.
 QString screenName(ScreenId id);
@@ -50,7 +57,16 @@ public:
     // input forgotten at the next calculation, and FormOpen shown.
     void restart();
 
-    // Whether the unload of `id` now ends the program: the close box or an end button.
+    // Shows `tool` beside `owner`, which stays shown; the tool closes when its owner is left.
+    void openBeside(Screen& owner, ScreenId tool);
+    // Closes a window opened beside another.
+    void close(Screen& tool);
+    // A section was taken on `tool` into the state: the tool closes, and the size screen and
+    // the calculation start anew from the state, the calculation with its previous input.
+    void recalculateWithTakenSize(Screen& tool);
+
+    // Whether the unload of `id` now ends the program: the close box or an end button. A
+    // window opened beside another never ends it.
     bool unloadEndsProgram(ScreenId id) const;
 
     // The load-case screen of the chosen structure; the cantilever's when there is none yet.
@@ -59,6 +75,8 @@ public:
 private:
     ScreenId previous(ScreenId from) const;
     void unloadQuietly(Screen& s);
+    // Closes the windows opened beside `owner`.
+    void closeToolsOf(ScreenId owner);
 
     Registry& registry_;
     bool unloading_ = false; // the flow itself unloads a screen

@@ -55,7 +55,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<Screen>> owned_; // in the order of creation
-    std::array<Screen*, static_cast<std::size_t>(ScreenId::Form入力計算) + 1> byId_{};
+    std::array<Screen*, static_cast<std::size_t>(kLastScreen) + 1> byId_{};
     ScreenFactory factory_;
     WizardState state_;
     Flow flow_{*this};

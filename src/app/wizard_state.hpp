@@ -7,7 +7,10 @@
 #include <QString>
 #include <array>
 
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "beam/dispatch.hpp"
 #include "beam/units.hpp"
@@ -61,6 +64,26 @@ struct CalcInput {
     QString Textdz, Textdi, Textyang, Textjuryou, Textkmage;
 };
 
+// Who follows a value as it changes: a window that shows the same check elsewhere listens, the
+// screen that publishes the value notifies. A copy of the state carries no listeners.
+class ChangeNotice {
+public:
+    using Listener = std::function<void()>;
+    ChangeNotice() = default;
+    ChangeNotice(const ChangeNotice&) {}
+    ChangeNotice& operator=(const ChangeNotice&) { return *this; }
+
+    // Returns the handle that forget() takes.
+    int listen(Listener listener);
+    void forget(int handle);
+    // Calls every listener; one may forget itself or another while it runs.
+    void notify() const;
+
+private:
+    std::vector<std::pair<int, Listener>> listeners_;
+    int next_ = 0;
+};
+
 struct WizardState {
     Road FlgOpen = Road::BeamCalculation; // FormOpen
 
@@ -74,9 +97,7 @@ struct WizardState {
         return haritype_[static_cast<std::size_t>(s) - 1];
     }
     // The load case of the structure chosen; none until both are chosen.
-    std::optional<beam::LoadCase> loadCase() const {
-        return hari ? haritype(*hari) : std::nullopt;
-    }
+    std::optional<beam::LoadCase> loadCase() const { return hari ? haritype(*hari) : std::nullopt; }
 
     // Form断面選択: the material, its five value boxes as they went on, and the shape.
     MaterialRecord material;
@@ -88,12 +109,16 @@ struct WizardState {
     QString DanmenSize;
     SectionTexts sizeSection;
     SectionSource Flg入力断面他 = SectionSource::SizeScreen;
+    // Form断面選定: the designation of a size taken from the ranking; Form材サイズ選択 moves its
+    // list to it at its next load and forgets it.
+    std::optional<QString> rankedSize;
 
     // Form入力断面他: the section computed last (empty until one was).
     SectionTexts calculatorSection;
 
-    // Form入力計算.
+    // Form入力計算: its inputs, published before every calculation (`calcPublished` follows).
     CalcInput calc;
+    ChangeNotice calcPublished;
     PreviousInput mae;
 
     // The check as a document: its title and member name (件名, 部材名), typed by the user.
@@ -102,6 +127,11 @@ struct WizardState {
 private:
     std::array<std::optional<beam::LoadCase>, 5> haritype_{};
 };
+
+// Makes the calculation's Young's modulus and allowable stress, as edited on Form入力計算, the
+// material's as it went on (its old units converted as the material screen converts), so that
+// a calculation that starts anew from the state keeps them.
+void keepCalculationMaterial(WizardState& s);
 
 // The calculation's inputs for the check the state holds, as Form入力計算 calculates it; none
 // until a structure and its load case are chosen.

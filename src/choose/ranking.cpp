@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+#include "catalog/shapes.hpp"
 
 #include "common/numtext.hpp"
 
@@ -87,6 +90,48 @@ Ranking rank(const Request& request, std::span<const catalog::SizeRow> sizes) {
         std::find_if(out.rows.begin(), out.rows.end(), [](const Row& r) { return r.passes; });
     if (first != out.rows.end()) out.lightest = static_cast<std::size_t>(first - out.rows.begin());
     return out;
+}
+
+std::array<std::string, kColumns> cells(const Row& r, int zaitype) {
+    return {catalog::familyShapeName(r.shape, zaitype),
+            r.designation,
+            r.mass,
+            r.z,
+            r.i,
+            r.stress,
+            r.stressRatio,
+            r.deflection,
+            r.deflectionRatio,
+            r.verdict};
+}
+
+SortKey sortKey(const Row& r, Column column) {
+    const auto n = [](const std::string& t) { return numtext::value(t); };
+    switch (column) {
+    case Column::Shape:
+        return {static_cast<double>(r.shape), {}};
+    case Column::Designation:
+        return {0, r.designation};
+    case Column::Mass:
+        return {r.massValue, r.designation};
+    case Column::Z:
+        return {n(r.z), {}};
+    case Column::I:
+        return {n(r.i), {}};
+    case Column::Stress:
+        return {n(r.stress), {}};
+    case Column::StressRatio:
+        return {n(r.stressRatio), {}};
+    case Column::Deflection:
+        return {n(r.deflection), {}};
+    case Column::DeflectionRatio:
+        return {r.deflectionRatio.size() > 2 ? n(r.deflectionRatio.substr(2))
+                                             : std::numeric_limits<double>::infinity(),
+                {}};
+    case Column::Verdict:
+        break;
+    }
+    return {0, r.verdict};
 }
 
 std::string lightestCaption(const Ranking& ranking, Term term) {

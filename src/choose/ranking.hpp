@@ -4,6 +4,7 @@
 // window, the command line and the calculation screen never disagree by a rounding.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -65,6 +66,36 @@ struct Ranking {
 };
 
 Ranking rank(const Request& request, std::span<const catalog::SizeRow> sizes);
+
+// The columns of a ranking as the window and `hari choose --format table` show them.
+enum class Column {
+    Shape,
+    Designation,
+    Mass,
+    Z,
+    I,
+    Stress,
+    StressRatio,
+    Deflection,
+    DeflectionRatio,
+    Verdict
+};
+inline constexpr std::size_t kColumns = 10;
+inline constexpr std::array<std::string_view, kColumns> kColumnTitles = {
+    "形状",        "サイズ", "質量(kg/m)", "Z(cm3)",   "I(cm4)",
+    "応力(N/mm2)", "応力比", "たわみ(mm)", "たわみ比", "判定"};
+// A row's cells in that order; the shape by its name for the material's family.
+std::array<std::string, kColumns> cells(const Row& row, int zaitype);
+// What a column sorts by: the figure a number cell shows, a deflection ratio "1/N" by N
+// (larger is stiffer; no deflection at all the stiffest), text by itself.
+struct SortKey {
+    double number = 0;
+    std::string text;
+    bool operator<(const SortKey& o) const {
+        return number != o.number ? number < o.number : text < o.text;
+    }
+};
+SortKey sortKey(const Row& row, Column column);
 
 // The caption above the table: "最も軽い長期 OK: H-… (… kg/m)", or what passed nothing.
 std::string lightestCaption(const Ranking& ranking, Term term);

@@ -1,5 +1,7 @@
 // `hari choose`: every size of a material's table checked for one beam, lightest first, with
 // the texts the calculation screen would show for each size, as the window 断面選定 lists them.
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -38,13 +40,12 @@ std::vector<std::string> kvCells(const choose::Row& r) {
 }
 
 void writeTableRows(std::ostream& out, const choose::Ranking& ranking, int zaitype) {
-    std::vector<std::vector<std::string>> rows = {{"形状", "サイズ", "質量(kg/m)", "Z(cm3)",
-                                                   "I(cm4)", "応力(N/mm2)", "応力比", "たわみ(mm)",
-                                                   "たわみ比", "判定"}};
+    std::vector<std::array<std::string, choose::kColumns>> rows(1);
+    for (std::size_t c = 0; c < choose::kColumns; ++c)
+        rows[0][c] = std::string(choose::kColumnTitles[c]);
     for (const choose::Row& r : ranking.rows)
-        rows.push_back({catalog::familyShapeName(r.shape, zaitype), r.designation, r.mass, r.z, r.i,
-                        r.stress, r.stressRatio, r.deflection, r.deflectionRatio, r.verdict});
-    std::vector<std::size_t> widths(rows.front().size());
+        rows.push_back(choose::cells(r, zaitype));
+    std::array<std::size_t, choose::kColumns> widths{};
     for (const auto& row : rows)
         for (std::size_t c = 0; c < row.size(); ++c)
             widths[c] = std::max(widths[c], displayWidth(row[c]));

@@ -102,6 +102,8 @@ void Form入力計算::connectHandlers(app::FormWindow& w) {
         QObject::connect(f->si, &QLineEdit::textEdited, &w, [this, f] { materialValueEdited(*f); });
     QObject::connect(c.saikeisan, &QPushButton::clicked, &w, [this] { calcDispatch(); });
     QObject::connect(c.prin, &QPushButton::clicked, &w, [this] { printClicked(); });
+    QObject::connect(c.danmenSentei, &QPushButton::clicked, &w,
+                     [this] { flow().openBeside(*this, app::ScreenId::Form断面選定); });
     QObject::connect(c.top, &QPushButton::clicked, &w, [this] { flow().restart(); });
     QObject::connect(c.mae, &QPushButton::clicked, &w, [this] { backClicked(); });
     QObject::connect(c.end, &QPushButton::clicked, &w, [this] { endProgram(); });
@@ -305,6 +307,7 @@ void Form入力計算::publishInput() {
     in.Textyang = c.yang.si->text();
     in.Textjuryou = c.juryou->text();
     in.Textkmage = c.kmage.si->text();
+    state().calcPublished.notify();
 }
 
 void Form入力計算::HensuKaijo() {

@@ -10,6 +10,7 @@
 #include "app/twips.hpp"
 #include "beam/dispatch.hpp"
 #include "catalog/materials.hpp"
+#include "choose/sizes.hpp"
 #include "common/numtext.hpp"
 #include "ui/calc_controls.hpp"
 #include "ui/controls.hpp"
@@ -71,6 +72,15 @@ void Form入力計算::takeOverValues() {
         c.d2r->setText(r.radius);
     }
     takenOver_ = {c.dsize->caption(), c.dz->text(), c.di->text(), c.juryou->text()};
+
+    // The ranking needs sizes of the shape in the material's table, whatever the section's
+    // source.
+    const choose::Sizes listed =
+        choose::loadSizes(material.zaitype, s.danmentype, registry().dataFolders());
+    const QString why = qtext(choose::whyNoSizes(s.danmentype, listed));
+    c.danmenSentei->setEnabled(why.isEmpty());
+    c.danmenSentei->setToolTip(
+        why.isEmpty() ? QStringLiteral("この梁に使える軽いサイズを探します。") : why);
 }
 
 void Form入力計算::setUpCase() {

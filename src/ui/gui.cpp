@@ -12,6 +12,7 @@
 #include "ui/controls.hpp"
 #include "ui/form_open.hpp"
 #include "ui/load_case_screens.hpp"
+#include "ui/ranking_screen.hpp"
 #include "ui/section_calc_screen.hpp"
 #include "ui/section_choice_screen.hpp"
 #include "ui/size_screen.hpp"
@@ -79,6 +80,8 @@ void installScreens(app::Registry& registry) {
                 return std::make_unique<Form材サイズ選択>(r);
             case ScreenId::Form入力断面他:
                 return std::make_unique<Form入力断面他>(r);
+            case ScreenId::Form断面選定:
+                return std::make_unique<Form断面選定>(r);
             case ScreenId::Form入力計算:
                 break;
             }

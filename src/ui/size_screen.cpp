@@ -99,6 +99,12 @@ void Form材サイズ選択::onLoad() {
     listed_.reset();
     LoadSizeTable();
     ListDanmenSizeInput();
+    // A size taken on the ranking: the list shows it, so that the way back finds it here.
+    if (s.rankedSize) {
+        const auto found = c_.list->findItems(*s.rankedSize, Qt::MatchExactly);
+        if (!found.isEmpty()) c_.list->setCurrentItem(found.front());
+        s.rankedSize.reset();
+    }
 
     const int code = s.danmentype;
     if (catalog::hidesOtherSizeButton(code)) c_.otherSize->hide();

@@ -11,6 +11,7 @@
 #include "roads.hpp"
 
 #include <QListWidget>
+#include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -66,6 +67,7 @@ struct Walk {
     std::string action;            // the last event
     QSet<QString> typed;           // every text typed in this program run
     bool stale = false;            // results that wait for "再計算"
+    QPointer<QWidget> calcWindow;  // the calculation screen's window last checked
 
     void run(int events) {
         for (event = 1; event <= events && !::testing::Test::HasFailure(); ++event) {
@@ -103,12 +105,21 @@ struct Walk {
     }
     QWidget* shownWindow() {
         QWidget* found = nullptr;
+        QWidget* beside = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && !w->objectName().isEmpty()) {
+                if (w->objectName() == "Form断面選定") {
+                    beside = w;
+                    continue;
+                }
                 EXPECT_EQ(found, nullptr) << where() << ": two screens";
                 found = w;
             }
-        return found;
+        // The ranking of sizes is open beside the calculation only; the user acts in it.
+        if (beside)
+            EXPECT_TRUE(found && found->objectName() == "Form入力計算")
+                << where() << ": 断面選定 without the calculation";
+        return beside ? beside : found;
     }
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
 
@@ -136,6 +147,9 @@ struct Walk {
         if (QStringList{"おわり", "中断", "閉じる"}.contains(caption) && below(10) != 0) return;
         if (onCalc && QStringList{"最初から", "前に戻る"}.contains(caption) && below(4) != 0)
             return;
+        // The ranking beside the calculation is left as often as it is used.
+        if (before == "Form断面選定" && below(3) == 0)
+            target = window->findChild<QWidget*>(below(2) ? "Cmdこのサイズで計算" : "Cmd閉じる");
         // Elsewhere the way on (a size row, then "次へ") is taken more often than the others.
         QList<QWidget*> on = targets;
         on.removeIf([](QWidget* w) {
@@ -214,7 +228,10 @@ struct Walk {
                                             << " shows \"" << text.toStdString() << "\"";
         }
         if (window->objectName() != "Form入力計算") return;
-        if (before != window->objectName()) {
+        // Arrived: the screen loaded anew and took the section over (closing the ranking beside
+        // it is no arrival).
+        if (window != calcWindow) {
+            calcWindow = window;
             stale = false;
             checkHandOver();
         }
