@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QWindow>
 #include <benchmark/benchmark.h>
@@ -26,8 +27,10 @@ template <class T> T* find(app::Screen& s, const char* name) {
     return s.control<T>(QString::fromUtf8(name));
 }
 
-// SS400, a rolled H section from the table, on the structure and load case given.
-QLineEdit* calcScreen(app::Registry& registry, const char* structure, const char* loadCase) {
+// SS400, a size from the table (a rolled H section unless another shape is named), on the
+// structure and load case given.
+QLineEdit* calcScreen(app::Registry& registry, const char* structure, const char* loadCase,
+                      const char* shape = "ImageH縦") {
     auto& open = registry.screen<ui::FormOpen>();
     open.show();
     emit find<ui::Picture>(open, "ImageHari")->clicked();
@@ -35,7 +38,7 @@ QLineEdit* calcScreen(app::Registry& registry, const char* structure, const char
     emit find<ui::Picture>(type, structure)->doubleClicked();
     emit find<ui::Picture>(ui::loadCaseScreen(registry), loadCase)->doubleClicked();
     auto& choice = registry.screen<ui::Form断面選択>();
-    emit find<ui::Picture>(choice, "ImageH縦")->clicked();
+    emit find<ui::Picture>(choice, shape)->clicked();
     find<QPushButton>(choice, "Commandtugi")->click();
     auto& sizes = registry.screen<ui::Form材サイズ選択>();
     find<QListWidget>(sizes, "ListDanmenSize")->setCurrentRow(10);
@@ -96,6 +99,28 @@ void BM_calcKeystroke(benchmark::State& state) {
     registry.endProgram();
 }
 BENCHMARK(BM_calcKeystroke)->ArgNames({"case", "painted"})->ArgsProduct({{0, 1}, {0, 1}});
+
+// The same with 断面選定 open beside it, ranking the 128 steel pipes (or every steel size) at
+// each keystroke: `painted` includes the repaint of both windows, the table's rows among them.
+void BM_calcKeystrokeWithRanking(benchmark::State& state) {
+    app::Registry registry;
+    ui::installScreens(registry);
+    QLineEdit* load = calcScreen(registry, "Image片持1", "Image片持集中", "Image丸パイプ");
+    auto& calc = registry.screen<ui::Form入力計算>();
+    find<QPushButton>(calc, "Cmd断面選定")->click();
+    auto& ranking = registry.screen(app::ScreenId::Form断面選定);
+    if (state.range(0)) find<QRadioButton>(ranking, "Opt全形状")->click();
+    if (!ranking.isVisible()) {
+        state.SkipWithError("断面選定 is not shown");
+        return;
+    }
+    keystrokes(state, load, state.range(1) != 0);
+    registry.endProgram();
+}
+BENCHMARK(BM_calcKeystrokeWithRanking)
+    ->ArgNames({"all_shapes", "painted"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_sectionKeystroke(benchmark::State& state) {
     app::Registry registry;

@@ -25,21 +25,21 @@ Calculation runRoutine(Structure structure, LoadCase loadCase, const Load& load,
     case Structure::VerticalCantilever:
         return loadCase == LoadCase::Case1   ? calc11(load, m, vertical)
                : loadCase == LoadCase::Case2 ? calc12(load, m, vertical)
-                                        : calc13(load, m, vertical);
+                                             : calc13(load, m, vertical);
     case Structure::SimplySupported:
         return loadCase == LoadCase::Case1   ? calc31(load, m)
                : loadCase == LoadCase::Case2 ? calc32(load, m)
-                                        : calc33(load, m);
+                                             : calc33(load, m);
     case Structure::FixedBothEnds:
         return loadCase == LoadCase::Case1   ? calc41(load, m)
                : loadCase == LoadCase::Case2 ? calc42(load, m)
-                                        : calc43(load, m);
+                                             : calc43(load, m);
     case Structure::PinnedFixed:
         break;
     }
     return loadCase == LoadCase::Case1   ? calc51(load, m)
            : loadCase == LoadCase::Case2 ? calc52(load, m)
-                                    : calc53(load, m);
+                                         : calc53(load, m);
 }
 
 Message shownMessage(Problem problem) {
@@ -55,7 +55,7 @@ ResultTexts clearedTexts() {
 }
 
 Outcome finish(Outcome out, const Inputs& in) {
-    out.old = OldTaniSet(out.results ? out.results->si : in.shown);
+    if (in.withOldUnits) out.old = OldTaniSet(out.results ? out.results->si : in.shown);
     return out;
 }
 

@@ -64,6 +64,9 @@ struct Inputs {
     // What the SI result fields show before this dispatch; the old-unit twins follow them when
     // nothing is calculated.
     TwinTexts shown = KekkaZero();
+    // Whether to write the old-unit twins; a ranking of many sizes shows none of them, and
+    // leaves `old` empty.
+    bool withOldUnits = true;
 };
 
 // Why a dispatch calculated nothing, or what it could not judge.

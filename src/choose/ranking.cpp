@@ -38,40 +38,61 @@ bool deflectionPasses(const std::string& ratioText, std::optional<int> limit) {
 
 } // namespace
 
-Ranking rank(const Request& request, std::span<const catalog::SizeRow> sizes) {
-    Ranking out;
-    out.rows.reserve(sizes.size());
-    beam::Inputs in = request.beam;
-    for (std::size_t k = 0; k < sizes.size(); ++k) {
-        const catalog::SizeRow& size = sizes[k];
-        const catalog::SelectedSize s = catalog::selectSize(size, request.specificGravityText);
-        Row row;
-        row.shape = static_cast<int>(size[catalog::kFieldShape].value());
-        row.designation = s.danmenSize;
-        row.mass = s.textJuryou;
-        row.massValue = numtext::value(s.textJuryou);
-        row.source = k;
+std::vector<Size> prepare(std::span<const catalog::SizeRow> rows,
+                          std::string_view specificGravityText) {
+    std::vector<Size> out;
+    out.reserve(rows.size());
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const catalog::SelectedSize s = catalog::selectSize(rows[k], specificGravityText);
+        Size size;
+        size.shape = static_cast<int>(rows[k][catalog::kFieldShape].value());
+        size.designation = s.danmenSize;
+        size.mass = s.textJuryou;
+        size.massValue = numtext::value(s.textJuryou);
         // The calculation screen shows Z and I with two decimals and calculates with those.
-        row.z = numtext::format(numtext::value(s.textDz), "####0.00");
-        row.i = numtext::format(numtext::value(s.textDi), "####0.00");
-        in.zText = row.z;
-        in.iText = row.i;
-        in.massText = s.textJuryou;
+        size.z = numtext::format(numtext::value(s.textDz), "####0.00");
+        size.i = numtext::format(numtext::value(s.textDi), "####0.00");
+        size.source = k;
+        out.push_back(std::move(size));
+    }
+    return out;
+}
 
-        const beam::Outcome o = beam::calcDispatch(in);
+Ranking rank(const Request& request, std::span<const catalog::SizeRow> rows) {
+    return rank(request, prepare(rows, request.specificGravityText));
+}
+
+Ranking rank(const Request& request, std::span<const Size> sizes) {
+    Ranking out;
+    std::vector<Row> rows;
+    rows.reserve(sizes.size());
+    beam::Inputs in = request.beam;
+    in.withOldUnits = false;
+    for (const Size& size : sizes) {
+        in.zText = size.z;
+        in.iText = size.i;
+        in.massText = size.mass;
+        beam::Outcome o = beam::calcDispatch(in);
         if (aboutTheBeam(o.problem)) {
-            out.rows.clear();
             out.problem = o.problem;
             return out;
         }
+        Row row;
+        row.shape = size.shape;
+        row.designation = size.designation;
+        row.mass = size.mass;
+        row.z = size.z;
+        row.i = size.i;
+        row.massValue = size.massValue;
+        row.source = size.source;
         if (o.results && o.calculated()) {
-            row.stress = o.results->si.maget;
-            row.stressRatio = o.results->labelmagehikaku;
-            row.deflection = o.results->deflections.tawamit;
+            row.stress = std::move(o.results->si.maget);
+            row.stressRatio = std::move(o.results->labelmagehikaku);
+            row.deflection = std::move(o.results->deflections.tawamit);
             row.deflectionRatio = o.results->labeltawamihikaku.value_or("");
         }
         if (o.verdict) {
-            row.verdict = o.verdict->label判定;
+            row.verdict = std::move(o.verdict->label判定);
             row.passes = stressPasses(*o.verdict, request.term);
             if (row.passes && !deflectionPasses(row.deflectionRatio, request.deflectionLimit)) {
                 row.passes = false;
@@ -80,15 +101,21 @@ Ranking rank(const Request& request, std::span<const catalog::SizeRow> sizes) {
         } else if (o.message) {
             row.verdict = withoutLeadingBlank(o.message->caption);
         }
-        out.rows.push_back(std::move(row));
+        rows.push_back(std::move(row));
     }
-    std::stable_sort(out.rows.begin(), out.rows.end(), [](const Row& a, const Row& b) {
-        if (a.massValue != b.massValue) return a.massValue < b.massValue;
-        return a.designation < b.designation;
+    // Ordered by index, so that no row's texts move more than once.
+    std::vector<std::size_t> order(rows.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        order[k] = k;
+    std::stable_sort(order.begin(), order.end(), [&rows](std::size_t a, std::size_t b) {
+        if (rows[a].massValue != rows[b].massValue) return rows[a].massValue < rows[b].massValue;
+        return rows[a].designation < rows[b].designation;
     });
-    const auto first =
-        std::find_if(out.rows.begin(), out.rows.end(), [](const Row& r) { return r.passes; });
-    if (first != out.rows.end()) out.lightest = static_cast<std::size_t>(first - out.rows.begin());
+    out.rows.reserve(rows.size());
+    for (std::size_t k : order) {
+        if (!out.lightest && rows[k].passes) out.lightest = out.rows.size();
+        out.rows.push_back(std::move(rows[k]));
+    }
     return out;
 }
 

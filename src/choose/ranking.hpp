@@ -28,6 +28,7 @@ struct Request {
     // are replaced by each size's own.
     beam::Inputs beam;
     std::string specificGravityText; // the material's box: the mass of a size follows from it
+                                     // (read by the overload that prepares the sizes)
     Term term = Term::Long;
     // A size whose total deflection ratio, as shown, is worse than 1/n fails; none: the
     // deflection is not judged, as the calculation screen does not judge it.
@@ -65,7 +66,20 @@ struct Ranking {
     bool ranked() const { return problem == beam::Problem::None; }
 };
 
-Ranking rank(const Request& request, std::span<const catalog::SizeRow> sizes);
+// A size of the list with the texts that depend on the size and the material alone, worked out
+// once for every ranking of the list (each keystroke of the calculation is one).
+struct Size {
+    int shape = 0;
+    std::string designation, mass, z, i; // as in Row
+    double massValue = 0;
+    std::size_t source = 0; // its place in the list
+};
+std::vector<Size> prepare(std::span<const catalog::SizeRow> rows,
+                          std::string_view specificGravityText);
+
+Ranking rank(const Request& request, std::span<const Size> sizes);
+// The same for a list not prepared yet, with the request's specific gravity.
+Ranking rank(const Request& request, std::span<const catalog::SizeRow> rows);
 
 // The columns of a ranking as the window and `hari choose --format table` show them.
 enum class Column {

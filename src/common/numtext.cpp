@@ -1,6 +1,7 @@
 #include "numtext.hpp"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -17,11 +18,26 @@ bool isDigit(char c) {
 }
 
 // A decimal number as digits and the position of the point: value = 0.d1d2d3... * 10^point.
-// Digits carry no leading zeros (an empty string is zero).
+// Digits carry no leading zeros (none is zero). At most 17 significant digits come from a
+// double, one more from rounding up: a fixed buffer, so that a figure costs no allocation.
 struct Decimal {
     bool negative = false;
-    std::string digits;
+    std::array<char, 24> digit{};
+    int size = 0;
     int point = 0;
+
+    bool empty() const { return size == 0; }
+    char back() const { return digit[static_cast<std::size_t>(size - 1)]; }
+    void push(char c) { digit[static_cast<std::size_t>(size++)] = c; }
+    char at(int index) const {
+        return index >= 0 && index < size ? digit[static_cast<std::size_t>(index)] : '0';
+    }
+    std::string_view view() const { return {digit.data(), static_cast<std::size_t>(size)}; }
+    void trimZeros() {
+        while (size > 0 && back() == '0')
+            --size;
+        if (size == 0) point = 0;
+    }
 };
 
 // Splits the output of to_chars in scientific form ("-d.ddde+XX") into a Decimal.
@@ -32,19 +48,23 @@ Decimal fromScientific(std::string_view s) {
         d.negative = true;
         ++i;
     }
+    // Counted in a local, so that the loop keeps it in a register.
+    int size = 0;
+    constexpr int room = static_cast<int>(std::tuple_size_v<decltype(d.digit)>) - 1;
+    for (; i < s.size() && s[i] != 'e' && s[i] != 'E'; ++i)
+        if (isDigit(s[i]) && size < room) d.digit[static_cast<std::size_t>(size++)] = s[i];
+    d.size = size;
     int exponent = 0;
-    for (; i < s.size(); ++i) {
-        if (isDigit(s[i])) {
-            d.digits.push_back(s[i]);
-        } else if (s[i] == 'e' || s[i] == 'E') {
-            std::from_chars(s.data() + i + 1 + (s[i + 1] == '+'), s.data() + s.size(), exponent);
-            break;
-        }
+    if (i < s.size()) {
+        ++i;
+        const bool negative = i < s.size() && s[i] == '-';
+        if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+        for (; i < s.size() && isDigit(s[i]); ++i)
+            exponent = exponent * 10 + (s[i] - '0');
+        if (negative) exponent = -exponent;
     }
     d.point = exponent + 1;
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
-    if (d.digits.empty()) d.point = 0;
+    d.trimZeros();
     return d;
 }
 
@@ -64,55 +84,45 @@ Decimal significantDecimal(double v, int significant) {
 // Rounds half away from zero to `decimals` digits after the point.
 void roundTo(Decimal& d, int decimals) {
     const int keep = d.point + decimals;
-    if (keep < 0 || d.digits.empty()) {
-        d.digits.clear();
+    if (keep < 0 || d.empty()) {
+        d.size = 0;
         d.point = 0;
         return;
     }
-    if (static_cast<std::size_t>(keep) >= d.digits.size()) return;
-    const bool up = d.digits[keep] >= '5';
-    d.digits.resize(keep);
+    if (keep >= d.size) return;
+    const bool up = d.digit[static_cast<std::size_t>(keep)] >= '5';
+    d.size = keep;
     if (up) {
         int i = keep - 1;
-        while (i >= 0 && d.digits[i] == '9') {
-            d.digits[i] = '0';
+        while (i >= 0 && d.digit[static_cast<std::size_t>(i)] == '9') {
+            d.digit[static_cast<std::size_t>(i)] = '0';
             --i;
         }
         if (i >= 0) {
-            ++d.digits[i];
+            ++d.digit[static_cast<std::size_t>(i)];
         } else {
-            d.digits.insert(d.digits.begin(), '1');
+            // All nines: one digit more, a 1 in front.
+            for (int k = d.size; k > 0; --k)
+                d.digit[static_cast<std::size_t>(k)] = d.digit[static_cast<std::size_t>(k - 1)];
+            d.digit[0] = '1';
+            ++d.size;
             ++d.point;
         }
     }
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
-    if (d.digits.empty()) d.point = 0;
+    d.trimZeros();
 }
 
-char digitAt(const Decimal& d, int index) {
-    return index >= 0 && index < static_cast<int>(d.digits.size()) ? d.digits[index] : '0';
-}
-
-std::string integerPart(const Decimal& d) {
-    std::string s;
+// The digits before the point (no leading zeros: the first digit of a Decimal is never 0).
+void appendInteger(std::string& out, const Decimal& d) {
     for (int i = 0; i < d.point; ++i)
-        s.push_back(digitAt(d, i));
-    return s; // no leading zeros: the first digit of a Decimal is never 0
-}
-
-std::string fractionPart(const Decimal& d, int count) {
-    std::string s;
-    for (int i = 0; i < count; ++i)
-        s.push_back(digitAt(d, d.point + i));
-    return s;
+        out.push_back(d.at(i));
 }
 
 struct Pattern {
-    std::string prefix, suffix;
-    int minInteger = 0;  // '0' placeholders before the point
-    int minFraction = 0; // '0' placeholders after the point
-    int maxFraction = 0; // all placeholders after the point
+    std::string_view prefix, suffix; // within the pattern given
+    int minInteger = 0;              // '0' placeholders before the point
+    int minFraction = 0;             // '0' placeholders after the point
+    int maxFraction = 0;             // all placeholders after the point
     bool point = false;
     bool percent = false;
 };
@@ -126,8 +136,8 @@ Pattern parsePattern(std::string_view p) {
     std::size_t end = begin;
     while (end < p.size() && isNumberChar(p[end]))
         ++end;
-    pat.prefix = std::string(p.substr(0, begin));
-    pat.suffix = std::string(p.substr(end));
+    pat.prefix = p.substr(0, begin);
+    pat.suffix = p.substr(end);
     for (std::size_t i = begin; i < end; ++i) {
         const char c = p[i];
         if (c == '.') {
@@ -148,7 +158,16 @@ Pattern parsePattern(std::string_view p) {
 } // namespace
 
 double value(std::string_view text) {
-    std::string clean;
+    // The number's characters, blanks left out, gathered where a short text needs no
+    // allocation: the cleaned text is never longer than the text.
+    char stack[64];
+    std::string heap;
+    char* clean = stack;
+    if (text.size() + 2 > sizeof stack) {
+        heap.resize(text.size() + 2);
+        clean = heap.data();
+    }
+    std::size_t n = 0;
     std::size_t i = 0;
     const auto skipBlanks = [&] {
         while (i < text.size() && isBlank(text[i]))
@@ -156,7 +175,7 @@ double value(std::string_view text) {
     };
     skipBlanks();
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        if (text[i] == '-') clean.push_back('-');
+        if (text[i] == '-') clean[n++] = '-';
         ++i;
     }
     bool anyDigit = false, seenPoint = false;
@@ -164,10 +183,10 @@ double value(std::string_view text) {
         skipBlanks();
         if (i >= text.size()) break;
         if (isDigit(text[i])) {
-            clean.push_back(text[i]);
+            clean[n++] = text[i];
             anyDigit = true;
         } else if (text[i] == '.' && !seenPoint) {
-            clean.push_back('.');
+            clean[n++] = '.';
             seenPoint = true;
         } else {
             break;
@@ -175,30 +194,32 @@ double value(std::string_view text) {
     }
     if (!anyDigit) return 0.0;
     // An exponent counts only when digits follow it.
+    std::size_t exponentAt = std::string_view::npos;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
         std::size_t j = i + 1;
-        std::string exponent = "e";
+        const std::size_t mark = n;
+        clean[n++] = 'e';
         while (j < text.size() && isBlank(text[j]))
             ++j;
-        if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent.push_back(text[j++]);
+        if (j < text.size() && (text[j] == '-' || text[j] == '+')) clean[n++] = text[j++];
         bool expDigit = false;
         for (; j < text.size(); ++j) {
             if (isBlank(text[j])) continue;
             if (!isDigit(text[j])) break;
-            exponent.push_back(text[j]);
+            clean[n++] = text[j];
             expDigit = true;
         }
-        if (expDigit) clean += exponent;
+        if (expDigit)
+            exponentAt = mark;
+        else
+            n = mark;
     }
     double result = 0.0;
-    const char* first = clean.data();
-    const char* last = clean.data() + clean.size();
-    auto [ptr, ec] = std::from_chars(first, last, result);
+    auto [ptr, ec] = std::from_chars(clean, clean + n, result);
     if (ec == std::errc::result_out_of_range) {
         // Too large saturates; too small is zero.
-        const bool negative = clean.front() == '-';
-        const auto e = clean.find('e');
-        const bool tiny = e != std::string::npos && clean[e + 1] == '-';
+        const bool negative = clean[0] == '-';
+        const bool tiny = exponentAt != std::string_view::npos && clean[exponentAt + 1] == '-';
         if (tiny) return 0.0;
         return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
     }
@@ -240,23 +261,25 @@ std::string format(double v, std::string_view pattern) {
     if (!std::isfinite(v)) return {};
     const Pattern pat = parsePattern(pattern);
     Decimal d = shortestDecimal(v);
-    if (pat.percent && !d.digits.empty())
-        d.point += 2; // x100 on the decimal digits, free of binary error
+    if (pat.percent && !d.empty()) d.point += 2; // x100 on the decimal digits, free of binary error
     roundTo(d, pat.maxFraction);
 
-    std::string integer = integerPart(d);
-    if (static_cast<int>(integer.size()) < pat.minInteger)
-        integer.insert(0, pat.minInteger - integer.size(), '0');
-    std::string fraction = fractionPart(d, pat.maxFraction);
-    while (static_cast<int>(fraction.size()) > pat.minFraction && fraction.back() == '0')
-        fraction.pop_back();
-
     std::string out;
-    if (d.negative && !d.digits.empty()) out.push_back('-');
+    out.reserve(static_cast<std::size_t>(std::max(d.point, 0) + pat.maxFraction + pat.minInteger) +
+                pat.prefix.size() + pat.suffix.size() + 2);
+    if (d.negative && !d.empty()) out.push_back('-');
     out += pat.prefix;
-    out += integer;
+    const int integer = std::max(d.point, 0);
+    if (integer < pat.minInteger)
+        out.append(static_cast<std::size_t>(pat.minInteger - integer), '0');
+    appendInteger(out, d);
     if (pat.point) out.push_back('.');
-    out += fraction;
+    // The placeholders after the point, trailing zeros beyond the '0' ones left out.
+    int fraction = pat.maxFraction;
+    while (fraction > pat.minFraction && d.at(d.point + fraction - 1) == '0')
+        --fraction;
+    for (int i = 0; i < fraction; ++i)
+        out.push_back(d.at(d.point + i));
     out += pat.suffix;
     return out;
 }
@@ -267,14 +290,14 @@ std::string leadingBlank(double v) {
     std::string out(1, d.negative ? '-' : ' ');
     if (d.point <= 0) {
         out += "0.";
-        out.append(-d.point, '0');
-        out += d.digits;
+        out.append(static_cast<std::size_t>(-d.point), '0');
+        out += d.view();
         return out;
     }
-    out += integerPart(d);
-    if (static_cast<int>(d.digits.size()) > d.point) {
+    appendInteger(out, d);
+    if (d.size > d.point) {
         out.push_back('.');
-        out.append(d.digits, static_cast<std::size_t>(d.point));
+        out += d.view().substr(static_cast<std::size_t>(d.point));
     }
     return out;
 }

@@ -174,6 +174,7 @@ void Form断面選定::loadSizes() {
     const int zaitype = s.material.zaitype;
     sizes_ = choose::loadSizes(zaitype, allShapes() ? std::nullopt : std::optional(s.danmentype),
                                registry().dataFolders());
+    prepared_ = choose::prepare(sizes_.rows, s.materialTexts.hiju);
     const QString shapeName = allShapes() ? QStringLiteral("同じ材質の全形状")
                                           : qtext(catalog::familyShapeName(s.danmentype, zaitype));
     c_.zaisitu->setCaption(s.material.zaisitu + QStringLiteral(" - ") + shapeName);
@@ -182,9 +183,11 @@ void Form断面選定::loadSizes() {
 void Form断面選定::rerank() {
     if (!isLoaded()) return;
     const app::WizardState& s = state();
-    // What was chosen stays chosen while it is listed.
+    // A size the user moved to stays chosen while it is listed; the mark of the lightest
+    // follows the lightest.
     std::optional<std::pair<int, std::string>> chosen;
-    if (const QModelIndex at = c_.table->currentIndex(); at.isValid())
+    if (const QModelIndex at = c_.table->currentIndex();
+        at.isValid() && at.row() != c_.model->lightestRow())
         chosen = std::pair(c_.model->row(at.row()).shape, c_.model->row(at.row()).designation);
 
     choose::Ranking ranking;
@@ -198,10 +201,9 @@ void Form断面選定::rerank() {
     } else if (in) {
         choose::Request request;
         request.beam = *in;
-        request.specificGravityText = s.materialTexts.hiju;
         request.term = term();
         request.deflectionLimit = deflectionLimit();
-        ranking = choose::rank(request, sizes_.rows);
+        ranking = choose::rank(request, prepared_);
         caption = qtext(choose::lightestCaption(ranking, term()));
     }
     c_.model->setRanking(ranking, s.material.zaitype);

@@ -51,7 +51,8 @@ private:
     void limitChanged();
 
     choose::Sizes sizes_;
-    int listening_ = 0; // the handle of calcPublished, 0 when not listening
+    std::vector<choose::Size> prepared_; // sizes_ with their texts, for every ranking
+    int listening_ = 0;                  // the handle of calcPublished, 0 when not listening
 
     struct Controls {
         Label *zaisitu, *lightest;

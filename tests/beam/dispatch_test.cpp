@@ -89,8 +89,18 @@ struct Beam {
 // P = 1000 N at the tip of L = 1000 mm (at L1 = 300, or spread, as the case takes it),
 // Z = 10 cm³, I = 100 cm⁴, E = 205000 N/mm², 10 kg/m, allowable 160 N/mm².
 beam::Inputs tipLoad(S s = S::Cantilever, int loadCase = 1) {
-    return {s,    static_cast<beam::LoadCase>(loadCase), beam::LoadMode::Total, 1000, 1000, 300, "10", "100", "205000",
-            "10", "160",    beam::KekkaZero()};
+    return {s,
+            static_cast<beam::LoadCase>(loadCase),
+            beam::LoadMode::Total,
+            1000,
+            1000,
+            300,
+            "10",
+            "100",
+            "205000",
+            "10",
+            "160",
+            beam::KekkaZero()};
 }
 
 TEST(FormulaRoutines, AgreeWithTheBeamEquationForEveryStructureAndLoadCase) {
@@ -208,8 +218,7 @@ TEST(CalcDispatch, IncompleteInputCalculatesNothingAndSaysNothing) {
         in.shown.kajumo = "98";
         const beam::Outcome out = beam::calcDispatch(in);
         EXPECT_EQ(out.problem, r.problem);
-        EXPECT_FALSE(out.results || out.message || out.clearVerdict || out.verdict ||
-                     out.formula);
+        EXPECT_FALSE(out.results || out.message || out.clearVerdict || out.verdict || out.formula);
         EXPECT_EQ(out.old.kajumo, "1000"); // 98 N·m × 100 / 9.8
     }
 }
@@ -323,6 +332,19 @@ TEST(CalcDispatch, ALoadOnTheSupportBendsNothingAndTheVerticalWeightStillAdds) {
     out = beam::calcDispatch(tipLoad(S::VerticalCantilever));
     EXPECT_EQ(out.results.value().si.kajut, "1098.0");
     EXPECT_TRUE(out.verdict);
+}
+
+// Without the old units (a ranking of sizes) the SI texts and the verdict are the same, and no
+// twin is written: the 1098.0 N of the vertical cantilever would be 112.0 kg.
+TEST(CalcDispatch, WithoutOldUnitsTheSiTextsStayAndNoTwinIsWritten) {
+    beam::Inputs in = tipLoad(S::VerticalCantilever);
+    const beam::Outcome with = beam::calcDispatch(in);
+    in.withOldUnits = false;
+    const beam::Outcome without = beam::calcDispatch(in);
+    EXPECT_EQ(with.old.kajut, "112.0");
+    EXPECT_EQ(without.old, beam::TwinTexts{});
+    EXPECT_EQ(without.results.value().si, with.results.value().si);
+    EXPECT_EQ(without.verdict.value().label判定, with.verdict.value().label判定);
 }
 
 } // namespace

@@ -116,9 +116,10 @@ struct Walk {
                 found = w;
             }
         // The ranking of sizes is open beside the calculation only; the user acts in it.
-        if (beside)
+        if (beside) {
             EXPECT_TRUE(found && found->objectName() == "Form入力計算")
                 << where() << ": 断面選定 without the calculation";
+        }
         return beside ? beside : found;
     }
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }

@@ -184,6 +184,19 @@ TEST_F(RankingWindow, AgreesWithTheCommandLine) {
     EXPECT_EQ(QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts), window);
 }
 
+// An allowable stress typed over on the calculation screen is the ranking's, and stays with the
+// size taken: fb 235, H-125×60×6×8 232.9/235 = 99.1 %: 長期 OK, lighter than any other.
+TEST_F(RankingWindow, TheCalculationsEditedAllowableStressRanksAndStays) {
+    typeInto(calcBox("Textkmage"), "235");
+    click(need(calc(), "CmdSaikeisan"));
+    EXPECT_EQ(lightest(), "最も軽い長期 OK: H-125×60×6×8 (13.10 kg/m)");
+    click(need(ranking(), "Cmdこのサイズで計算"));
+    ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
+    EXPECT_EQ(calcBox("Textkmage")->text(), "235");
+    EXPECT_EQ(need<Label>(calc(), "Labelmagehikaku")->caption(), "99.1 %");
+    EXPECT_EQ(need<Label>(calc(), "Label判定")->caption(), "曲げ応力 長期 OK");
+}
+
 // A section typed in: the table has no sizes of the shape, and the button says why.
 TEST(RankingButton, DisabledWithAReasonWhereTheTableHasNoSizes) {
     ProgramRun run;
