@@ -96,7 +96,9 @@ void Form断面選定::build(app::FormWindow& w) {
     c_.table->setSortingEnabled(true);
     c_.table->horizontalHeader()->setSortIndicator(static_cast<int>(choose::Column::Mass),
                                                    Qt::AscendingOrder);
-    c_.table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths follow the contents when the list is read (fitColumns), not at every keystroke:
+    // measuring every cell again would cost more than the ranking itself.
+    c_.table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     c_.table->horizontalHeader()->setStretchLastSection(true);
     c_.table->verticalHeader()->hide();
     c_.table->setTabKeyNavigation(false);
@@ -124,6 +126,7 @@ void Form断面選定::build(app::FormWindow& w) {
             if (!on) return;
             loadSizes();
             rerank();
+            c_.table->resizeColumnsToContents();
         });
     QObject::connect(c_.limit, &QComboBox::currentIndexChanged, &w, [this] { limitChanged(); });
     QObject::connect(c_.limitN, &QLineEdit::textChanged, &w, [this] { rerank(); });
@@ -206,17 +209,23 @@ void Form断面選定::rerank() {
         ranking = choose::rank(request, prepared_);
         caption = qtext(choose::lightestCaption(ranking, term()));
     }
+    const bool wasEmpty = c_.model->rowCount() == 0;
     c_.model->setRanking(ranking, s.material.zaitype);
+    if (wasEmpty && c_.model->rowCount() > 0) c_.table->resizeColumnsToContents();
     c_.lightest->setCaption(caption);
     c_.take->setEnabled(c_.model->rowCount() > 0);
     const int again = chosen ? c_.model->find(chosen->first, chosen->second) : -1;
-    selectRow(again >= 0 ? again : c_.model->lightestRow());
+    selectRow(again >= 0 ? again : c_.model->lightestRow(), again >= 0);
 }
 
-void Form断面選定::selectRow(int row) {
+void Form断面選定::selectRow(int row, bool highlight) {
     if (row < 0) return;
-    c_.table->setCurrentIndex(c_.model->index(row, 0));
-    c_.table->scrollTo(c_.model->index(row, 0));
+    const QModelIndex at = c_.model->index(row, 0);
+    // The lightest keeps its own colour as the current row; a size the user chose is selected.
+    c_.table->selectionModel()->setCurrentIndex(
+        at, highlight ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                      : QItemSelectionModel::NoUpdate);
+    c_.table->scrollTo(at);
 }
 
 void Form断面選定::takeSize() {

@@ -46,7 +46,7 @@ protected:
 private:
     void loadSizes();
     void rerank();
-    void selectRow(int row);
+    void selectRow(int row, bool highlight);
     void takeSize();
     void limitChanged();
 
