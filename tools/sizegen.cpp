@@ -17,7 +17,8 @@
 //    prints (r = 8 for the smaller sizes, as the current tables have it; older catalogues used
 //    10 or 13 for some of them); channels with inner flange faces sloping 5 degrees, the
 //    thickness t2 taken halfway along the inner flange, root radius r1 and toe radius r2;
-//    angles with a root radius r1 and two toe radii r2.
+//    angles with a root radius r1 and two toe radii r2; the areas (and unit masses) of
+//    channels and angles by the standard's own formula, which its tables print.
 //  - JIS G 3350:2017 (light-gauge channels and lipped channels): inner bend radius t, outer 2t.
 //  - JIS G 3353:2011 (welded light H sections), listed under "other sections": no fillets.
 // The unit mass of steel is 0.785 kg/m per cm2 of area (density 7.85).
