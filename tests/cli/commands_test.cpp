@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -126,22 +125,6 @@ TEST(ChooseCommand, ExitStatusesAndRows) {
            u("--format xml"), u("--l1 300"),
            // clang-format on
            {"--help", cli::kOk, "usage: hari choose", ""}});
-}
-
-// Every shape: the rows of all the steel table's listed shapes, one line more for the lightest.
-TEST(ChooseCommand, AllShapesOfTheTable) {
-    const std::vector<std::string> args = {
-        "--data", HARI_SOURCE_DIR "/data", "--structure", "3", "--case", "1", "--load", "1000",
-        "--span", "1000", "--material", "1", "--shape", "all", "--format", "kv"};
-    std::ostringstream out, err;
-    ASSERT_EQ(cli::chooseCommand(args, out, err), cli::kOk);
-    std::set<std::string> shapes;
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);)
-        shapes.insert(line.substr(0, line.find('\t')));
-    // Pipes, tubes, flat bars, H, channels, angles, bars, light and lipped channels, others.
-    EXPECT_GE(shapes.size(), 20u);
-    EXPECT_TRUE(shapes.count("1") && shapes.count("88") && shapes.count("27"));
 }
 
 } // namespace
