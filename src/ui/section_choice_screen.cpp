@@ -57,7 +57,15 @@ void Form断面選択::onLoad() {
     shapeClicked(shape::kRoundPipe);
 }
 
+void Form断面選択::onReturn() {
+    const int code = state().danmentype;
+    if (code != chosen_ && catalog::shape(code) && code != shape::kOther &&
+        code != shape::kDirectEntry)
+        shapeClicked(code);
+}
+
 void Form断面選択::choose(int code) {
+    chosen_ = code;
     state().danmentype = code;
     state().danmenkeijou = qtext(catalog::shape(code)->storedName);
 }

@@ -26,6 +26,9 @@ public:
 protected:
     void build(app::FormWindow& w) override;
     void onLoad() override;
+    // The shape may have changed since (a size of another shape taken on the ranking): the
+    // frame and the prompt follow the state.
+    void onReturn() override;
 
 private:
     void shapeClicked(int code);
@@ -38,6 +41,7 @@ private:
 
     QPointer<MaterialPanel> material_;
     QPointer<ShapePanel> shapes_;
+    int chosen_ = 0; // the shape this screen chose last
 };
 
 } // namespace ui

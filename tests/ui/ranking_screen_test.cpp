@@ -180,6 +180,28 @@ TEST_F(RankingWindow, AgreesWithTheCommandLine) {
     EXPECT_EQ(QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts), window);
 }
 
+// A size of another shape taken from every shape of the table: the calculation, the size screen
+// and the shape screen all follow it on the way back.
+TEST_F(RankingWindow, ASizeOfAnotherShapeIsFollowedOnTheWayBack) {
+    click(need(ranking(), "Opt全形状"));
+    int pipe = 0;
+    while (pipe < model().rowCount() && model().row(pipe).shape != 1)
+        ++pipe;
+    ASSERT_LT(pipe, model().rowCount());
+    const QString designation = cell(pipe, choose::Column::Designation);
+    EXPECT_EQ(cell(pipe, choose::Column::Shape), "鋼管"); // the steel table's name of it
+    table()->setCurrentIndex(model().index(pipe, 0));
+    click(need(ranking(), "Cmdこのサイズで計算"));
+    EXPECT_EQ(need<Label>(calc(), "Labeldsize")->caption(), designation);
+    click(need(calc(), "Commandmae"));
+    EXPECT_EQ(need<QListWidget>(sizes(), "ListDanmenSize")->currentItem()->text(), designation);
+    click(need(sizes(), "Commandmae"));
+    Form断面選択& shapes = run.registry.screen<Form断面選択>();
+    EXPECT_EQ(need(shapes, "枠line")->pos(), need(shapes, "Image丸パイプ")->pos());
+    click(need(shapes, "Commandtugi"));
+    EXPECT_EQ(need<Label>(sizes(), "LblDanmenSize")->caption(), "φ21.7×2.0"); // the first pipe
+}
+
 // An allowable stress typed over on the calculation screen is the ranking's, and stays with the
 // size taken: fb 235, H-125×60×6×8 232.9/235 = 99.1 %: 長期 OK, lighter than any other.
 TEST_F(RankingWindow, TheCalculationsEditedAllowableStressRanksAndStays) {
