@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QIntValidator>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -83,6 +84,7 @@ void Form断面選定::build(app::FormWindow& w) {
                            {12800, kOptionsTop - 30, 1360, kOptionHeight + 30});
     c_.limitN->setAccessibleName(QStringLiteral("たわみ制限 1/n の n"));
     c_.limitN->setEnabled(false);
+    c_.limitN->setValidator(new QIntValidator(1, 1000000, c_.limitN)); // n of 1/n: digits only
 
     c_.table = new QTableView(&w);
     c_.table->setObjectName(QStringLiteral("Table断面選定"));
@@ -196,11 +198,8 @@ void Form断面選定::rerank() {
     choose::Ranking ranking;
     QString caption;
     const std::optional<beam::Inputs> in = app::beamInputs(s);
-    const std::string why =
-        allShapes() || !sizes_.ok() ? std::string() : choose::whyNoSizes(s.danmentype, sizes_);
-    if (!sizes_.ok() || !why.empty() || sizes_.rows.empty()) {
-        caption = qtext(sizes_.ok() ? why : choose::whyNoSizes(s.danmentype, sizes_));
-        if (caption.isEmpty()) caption = qtext(catalog::kNoListCaption);
+    if (!sizes_.ok() || sizes_.rows.empty()) {
+        caption = qtext(choose::whyNoSizes(s.danmentype, sizes_));
     } else if (in) {
         choose::Request request;
         request.beam = *in;
