@@ -22,9 +22,9 @@ struct BeamCase {
     const char* loadCase;  // picture on its load-case screen
 };
 
-// With no beam case, the section road.
+// With no beam case, the section road; the material by its row in the list.
 inline void toSizeScreen(ProgramRun& run, const char* shapePicture,
-                         std::optional<BeamCase> beam = std::nullopt) {
+                         std::optional<BeamCase> beam = std::nullopt, int materialRow = 0) {
     app::Registry& r = run.registry;
     r.screen<ui::FormOpen>().show();
     if (beam) {
@@ -36,9 +36,9 @@ inline void toSizeScreen(ProgramRun& run, const char* shapePicture,
         click(r.screen<ui::FormOpen>().control<QWidget>("ImageZI"));
     }
     ui::Form断面選択& choice = r.screen<ui::Form断面選択>();
-    choice.control<QListWidget>("Listzaisitu")->setCurrentRow(0);
+    choice.control<QListWidget>("Listzaisitu")->setCurrentRow(materialRow);
     click(choice.control<QWidget>(QString::fromUtf8(shapePicture)));
-    click(choice.control<QWidget>("Commandtugi"));
+    if (choice.isVisible()) click(choice.control<QWidget>("Commandtugi")); // some go straight on
     ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
 }
 
