@@ -77,19 +77,20 @@ QRectF inkOf(const QLabel* l) {
                   (right + 1 - left) / ratio, (bottom + 1 - top) / ratio);
 }
 
+// Rows top..bottom × width, for a fault's text.
+QString span(const QRectF& r) {
+    return QStringLiteral("%1..%2 × %3").arg(r.top()).arg(r.bottom()).arg(r.width());
+}
+
 void checkLabel(const QLabel* l, QStringList& faults) {
     if (l->text().isEmpty()) return;
     const QFontMetricsF fm(l->font());
     const QRectF box = l->contentsRect();
+    const QString named = where(l) + " \"" + l->text() + '"';
     if (l->wordWrap()) {
         const QRectF need = fm.boundingRect(box, int(l->alignment()) | Qt::TextWordWrap, l->text());
         if (need.width() > box.width() + kSlack || need.height() > box.height() + kSlack)
-            faults << QStringLiteral("%1 \"%2\" needs %3×%4, has %5×%6")
-                          .arg(where(l), l->text())
-                          .arg(need.width())
-                          .arg(need.height())
-                          .arg(box.width())
-                          .arg(box.height());
+            faults << named + " needs " + span(need) + ", has " + span(box);
         return;
     }
     // Placed in the contents, drawn cut at the label's edges.
@@ -97,14 +98,7 @@ void checkLabel(const QLabel* l, QStringList& faults) {
     if (ink.isEmpty()) return;
     if (ink.left() < edges.left() - kSlack || ink.right() > edges.right() + kSlack ||
         ink.top() < edges.top() - kSlack || ink.bottom() > edges.bottom() + kSlack)
-        faults << QStringLiteral("%1 \"%2\": ink %3..%4 × %5 in a box %6..%7 × %8")
-                      .arg(where(l), l->text())
-                      .arg(ink.top())
-                      .arg(ink.bottom())
-                      .arg(ink.width())
-                      .arg(edges.top())
-                      .arg(edges.bottom())
-                      .arg(edges.width());
+        faults << named + ": ink " + span(ink) + " in a box " + span(edges);
 }
 
 // Buttons whose caption wraps onto several lines (drawn 2 px in from the edges).

@@ -124,7 +124,8 @@ struct Walk {
         const bool onCalc = before == "Form入力計算";
         if (below(200) == 0 && (!onCalc || below(4) == 0)) {
             action = "close box of " + before.toStdString();
-            return closeBox(window);
+            window->close();
+            return;
         }
         QList<QWidget*> targets = window->findChildren<QWidget*>();
         targets.removeIf([](QWidget* w) { return !isTarget(w); });

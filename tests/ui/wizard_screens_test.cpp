@@ -137,7 +137,7 @@ template <class S> void endsTheProgram(const char* endButton) {
         S& s = run.registry.screen<S>();
         s.show();
         SCOPED_TRACE(s.window().objectName().toStdString() + (byButton ? " end" : " close box"));
-        byButton ? click(s.template control<QWidget>(endButton)) : closeBox(&s.window());
+        byButton ? click(s.template control<QWidget>(endButton)) : (void)s.window().close();
         EXPECT_EQ(run.counters.ends, 1);
         EXPECT_TRUE(run.registry.hasEnded());
     }
@@ -150,7 +150,7 @@ TEST(WizardExit, EveryEndButtonAndCloseBoxEndsTheProgram) {
     endsTheProgram<Form入力計算>("Commandend");
     ProgramRun run; // once ended, nothing more is shown
     run.registry.screen<FormOpen>().show();
-    closeBox(&run.registry.screen<FormOpen>().window());
+    run.registry.screen<FormOpen>().window().close();
     run.registry.screen<Form梁形式1>().show();
     EXPECT_FALSE(run.registry.screen<Form梁形式1>().isLoaded());
 }
