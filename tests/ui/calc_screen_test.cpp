@@ -1,17 +1,14 @@
 // What the user sees and does on Form入力計算, reached along the beam road with a size table the
 // test writes itself; the fifteen roads' results are calc_walk_test's.
-#include "fakes.hpp"
 #include "pdf_reading.hpp"
 #include "roads.hpp"
 
 #include <QAccessible>
-#include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
 #include <fstream>
 
-#include "app/services.hpp"
 #include "ui/calc_screen.hpp"
 #include "ui/gauge_canvas.hpp"
 #include "ui/gauge_layout.hpp"

@@ -2,25 +2,19 @@
 // so that each visit reads a file replaced since the last. What the reader makes of each file is
 // tested in tests/catalog; here every visit opens within a second and shows either the list or,
 // where nothing can be read, the named message and direct entry.
-#include "fakes.hpp"
+#include "roads.hpp"
 
 #include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
-#include <QListWidget>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "catalog/shapes.hpp"
-#include "ui/controls.hpp"
-#include "ui/form_open.hpp"
-#include "ui/section_choice_screen.hpp"
-#include "ui/size_screen.hpp"
 
 using namespace testing_ui;
 using namespace ui;

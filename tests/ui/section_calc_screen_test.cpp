@@ -1,17 +1,12 @@
 // What the user sees and does on the section calculator Form入力断面他 (every shape is checked
 // against its outline in tests/section): the keypad, the failed checks, the sketch, the material
 // units, printing, one shape worked by hand and handed over to the beam calculation, back and end.
-#include "fakes.hpp"
 #include "pdf_reading.hpp"
 #include "roads.hpp"
 
 #include <QRadioButton>
-#include <QTemporaryDir>
 
 #include "ui/calc_screen.hpp"
-#include "ui/controls.hpp"
-#include "ui/section_calc_screen.hpp"
-#include "ui/size_screen.hpp"
 #include "ui/sketch_canvas.hpp"
 
 using namespace testing_ui;
