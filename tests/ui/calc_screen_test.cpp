@@ -20,7 +20,7 @@ namespace {
 
 // SS400 (157 N/mm2, E = 205 000 N/mm2); the first pipe Z = 10 cm3, I = 50 cm4, 7.85 kg/m, the
 // second Z = 20 cm3. The cantilever of L = 2000 mm: self weight 153.9 N, its moment 154 N·m.
-class CalcScreen : public ::testing::Test {
+class CalcScreen : public ScreenTest<Form入力計算> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
@@ -38,10 +38,6 @@ protected:
         click(sizes.control<QWidget>("Commandtugi"));
         ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     }
-    Form入力計算& s() { return run.registry.screen<Form入力計算>(); }
-    template <class T = QWidget> T* ctl(const QString& name) { return need<T>(s(), name); }
-    QString caption(const char* name) { return ctl<Label>(name)->caption(); }
-    bool shown(const char* name) { return ctl(name)->isVisible(); }
     bool checked(const char* name) { return ctl<QRadioButton>(name)->isChecked(); }
     void type(const char* field, const char* typed) { typeInto(ctl<QLineEdit>(field), typed); }
     QRect box(const char* name) { return shown(name) ? app::twips(ctl(name)) : QRect(); }
@@ -59,7 +55,6 @@ protected:
         "Textkaju Textkajumo Textkajumage Textjiju Textjmo Textjmage Textkajut Textmot Textmaget";
 
     QTemporaryDir folder;
-    ProgramRun run;
 };
 
 // P = 1000 N at the tip: 2000 N·m, 200.0 N/mm2, with the self weight 2154 N·m, 215.4 N/mm2.

@@ -51,7 +51,7 @@ struct FilesAsNobody {
     }
 };
 
-class HostileFiles : public ::testing::Test {
+class HostileFiles : public ScreenTest<Form材サイズ選択> {
 protected:
     void SetUp() override { run.registry.setDataFolders({folder.path().toStdString()}); }
     void TearDown() override {
@@ -83,17 +83,13 @@ protected:
         ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
         auto* rows = ctl<QListWidget>("ListDanmenSize");
         EXPECT_EQ(rows->isVisible(), list);
-        EXPECT_EQ(ctl<QWidget>("LblDanmen")->isVisible(), !list);
-        EXPECT_EQ(ctl<Label>("LblDanmenSize")->caption(), first);
+        EXPECT_EQ(shown("LblDanmen"), !list);
+        EXPECT_EQ(caption("LblDanmenSize"), first);
         const QLineEdit* area = ctl<QLineEdit>("Text面積"); // empty for direct entry
         EXPECT_EQ(list ? rows->item(0)->text() : area->text(), list ? first : "");
     }
-    template <class T> T* ctl(const char* name) {
-        return need<T>(run.registry.screen<Form材サイズ選択>(), QString::fromUtf8(name));
-    }
 
     QTemporaryDir folder;
-    ProgramRun run;
 };
 
 TEST_F(HostileFiles, EachVisitOpensInTimeWithTheListOrDirectEntry) {

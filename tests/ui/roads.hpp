@@ -51,8 +51,23 @@ inline void toSectionCalculator(ProgramRun& run, const char* shapePicture,
     ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
 }
 
+// A program run driving screen S, whose controls a test reads by name.
+template <class S> class ScreenTest : public ::testing::Test {
+protected:
+    S& s() { return run.registry.screen<S>(); }
+    template <class T = QWidget> T* ctl(const QString& name) { return need<T>(s(), name); }
+    template <class T = QWidget> T* ctl(const char* name) {
+        return ctl<T>(QString::fromUtf8(name));
+    }
+    QString text(const char* name) { return ctl<QLineEdit>(name)->text(); }
+    QString caption(const char* name) { return ctl<ui::Label>(name)->caption(); }
+    bool shown(const char* name) { return ctl(name)->isVisible(); }
+
+    ProgramRun run;
+};
+
 // A program run with no size tables, driving the section calculator.
-class SectionCalculatorTest : public ::testing::Test {
+class SectionCalculatorTest : public ScreenTest<ui::Form入力断面他> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(emptyFolder.isValid());
@@ -61,15 +76,7 @@ protected:
     void open(const char* picture, std::optional<BeamCase> beam = std::nullopt) {
         toSectionCalculator(run, picture, beam);
     }
-    ui::Form入力断面他& s() { return run.registry.screen<ui::Form入力断面他>(); }
-    template <class T = QWidget> T* ctl(const QString& name) { return need<T>(s(), name); }
-    template <class T = QWidget> T* ctl(const char* name) {
-        return ctl<T>(QString::fromUtf8(name));
-    }
     QLineEdit* hen(int k) { return ctl<QLineEdit>(QStringLiteral("TextHEN%1").arg(k)); }
-    QString text(const char* name) { return ctl<QLineEdit>(name)->text(); }
-    QString caption(const char* name) { return ctl<ui::Label>(name)->caption(); }
-    bool shown(const char* name) { return ctl(name)->isVisible(); }
     QString bikou() { return shown("LbBikou") ? caption("LbBikou") : QString(); }
     // Area, mass, Z, I, radius of gyration, without the leading blank.
     QStringList results() {
@@ -85,7 +92,6 @@ protected:
     }
 
     QTemporaryDir emptyFolder;
-    ProgramRun run;
 };
 
 } // namespace testing_ui

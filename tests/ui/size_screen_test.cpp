@@ -12,7 +12,7 @@ using namespace ui;
 
 namespace {
 
-class SizeScreen : public ::testing::Test {
+class SizeScreen : public ScreenTest<Form材サイズ選択> {
 protected:
     void SetUp() override {
         // Steel: two pipes (code 1), a lipped channel (26) and an H section (9); nothing of 23.
@@ -32,11 +32,6 @@ protected:
                      beam ? std::optional(BeamCase{"Image片持1", "Image片持集中"}) : std::nullopt,
                      materialRow);
     }
-    Form材サイズ選択& s() { return run.registry.screen<Form材サイズ選択>(); }
-    template <class T = QWidget> T* ctl(const char* name) {
-        return need<T>(s(), QString::fromUtf8(name));
-    }
-    QString caption(const char* name) { return ctl<Label>(name)->caption(); }
     // Area, mass, weight, Z, I, radius of gyration, specific gravity.
     QStringList boxes() {
         QStringList texts;
@@ -57,7 +52,6 @@ protected:
     }
 
     QTemporaryDir folder;
-    ProgramRun run;
 };
 
 TEST_F(SizeScreen, ListsTheSizesATypedAreaMovesMassAndWeightAndEndEnds) {
