@@ -42,15 +42,6 @@ inline void toSizeScreen(ProgramRun& run, const char* shapePicture,
     ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
 }
 
-inline void toSectionCalculator(ProgramRun& run, const char* shapePicture,
-                                std::optional<BeamCase> beam = std::nullopt) {
-    toSizeScreen(run, shapePicture, beam);
-    ui::Form材サイズ選択& sizes = run.registry.screen<ui::Form材サイズ選択>();
-    ASSERT_EQ(sizes.control<QPushButton>("CmdZIE")->text(), "断面図から計算");
-    click(sizes.control<QWidget>("CmdZIE"));
-    ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
-}
-
 // A program run driving screen S, whose controls a test reads by name.
 template <class S> class ScreenTest : public ::testing::Test {
 protected:
@@ -74,7 +65,11 @@ protected:
         run.registry.setDataFolders({emptyFolder.path().toStdString()});
     }
     void open(const char* picture, std::optional<BeamCase> beam = std::nullopt) {
-        toSectionCalculator(run, picture, beam);
+        toSizeScreen(run, picture, beam);
+        ui::Form材サイズ選択& sizes = run.registry.screen<ui::Form材サイズ選択>();
+        ASSERT_EQ(sizes.control<QPushButton>("CmdZIE")->text(), "断面図から計算");
+        click(sizes.control<QWidget>("CmdZIE"));
+        ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
     }
     QLineEdit* hen(int k) { return ctl<QLineEdit>(QStringLiteral("TextHEN%1").arg(k)); }
     QString bikou() { return shown("LbBikou") ? caption("LbBikou") : QString(); }
