@@ -1,5 +1,5 @@
 // What the user sees and does on Form入力計算, reached along the beam road with a size table the
-// test writes itself; the fifteen roads' results are calc_walk_test's.
+// test writes itself; the fifteen roads' results are layout_test's.
 #include "pdf_reading.hpp"
 #include "roads.hpp"
 
