@@ -146,7 +146,7 @@ TEST_F(RankingWindow, FollowsTheCalculationAndItsChoices) {
 // Its own print, and it closes with the calculation or by itself without ending the program.
 TEST_F(RankingWindow, PrintsAndClosesWithTheCalculation) {
     printCancelledThenTwice(run, need(ranking(), "CmdPrin"), "Form断面選定");
-    closeBox(&ranking().window());
+    ranking().window().close(); // its close box
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     EXPECT_EQ(run.counters.ends, 0);
     click(need(calc(), "Cmd断面選定"));
