@@ -15,7 +15,8 @@
 namespace check::json {
 
 struct Value;
-using Object = std::vector<std::pair<std::string, Value>>; // in the order written
+struct Member;
+using Object = std::vector<Member>; // in the order written
 using Array = std::vector<Value>;
 
 struct Number {
@@ -32,6 +33,12 @@ struct Value {
     const Number* number() const { return std::get_if<Number>(&v); }
     const std::string* string() const { return std::get_if<std::string>(&v); }
     const bool* boolean() const { return std::get_if<bool>(&v); }
+};
+
+struct Member {
+    Member(std::string k, Value v) : first(std::move(k)), second(std::move(v)) {}
+    std::string first;
+    Value second;
 };
 
 // The member of an object by its key, or null.
