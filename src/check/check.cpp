@@ -314,7 +314,7 @@ std::variant<Check, std::string> fromDocument(const Value& doc) {
     c.member = r.string("member", kMaxNameChars);
     if (beamRoad) {
         c.structure = static_cast<beam::Structure>(r.code("structure", 1, 5, "梁形式"));
-        c.loadCase = r.code("loadCase", 1, 3, "荷重条件");
+        c.loadCase = static_cast<beam::LoadCase>(r.code("loadCase", 1, 3, "荷重条件"));
     }
     readMaterial(r, c);
     readSection(r, c);
@@ -348,7 +348,7 @@ Value document(const Check& c) {
     const bool beamRoad = c.road == Road::BeamCalculation;
     if (beamRoad) {
         o.emplace_back("structure", number(std::to_string(static_cast<int>(c.structure))));
-        o.emplace_back("loadCase", number(std::to_string(c.loadCase)));
+        o.emplace_back("loadCase", number(std::to_string(static_cast<int>(c.loadCase))));
     }
     const Material& m = c.material;
     Object mo;

@@ -82,7 +82,7 @@ struct Check {
     Road road = Road::BeamCalculation;
     // Beam road only.
     beam::Structure structure = beam::Structure::Cantilever;
-    int loadCase = 1; // 1..3, as the load-case screens number them
+    beam::LoadCase loadCase = beam::LoadCase::Case1;
     Material material;
     Section section;
     Inputs inputs; // beam road only

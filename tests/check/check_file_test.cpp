@@ -36,7 +36,7 @@ TEST(CheckFile, AFileWrittenByHandReadsAsItSays) {
     const check::Check c = opened(corpus("beam_table.hari"));
     EXPECT_EQ(c.road, check::Road::BeamCalculation);
     EXPECT_EQ(c.structure, beam::Structure::SimplySupported);
-    EXPECT_EQ(c.loadCase, 2);
+    EXPECT_EQ(c.loadCase, beam::LoadCase::Case2);
     EXPECT_EQ(c.title, "倉庫 A 棟");
     EXPECT_EQ(c.member, "B1 小梁");
     EXPECT_EQ(c.program, "hari 5.3.3");
