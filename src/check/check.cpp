@@ -429,6 +429,34 @@ Refusal saveFailure(const std::filesystem::path& path, int error) {
 
 } // namespace
 
+beam::Inputs beamInputs(const Check& c) {
+    const Inputs& t = c.inputs;
+    beam::Inputs in;
+    in.structure = c.structure;
+    in.loadCase = c.loadCase;
+    in.loadMode = t.mode;
+    in.loadN = beam::toNewtons(numtext::value(t.load), t.unit);
+    in.spanMm = numtext::value(t.span);
+    in.l1Mm = numtext::value(t.l1);
+    in.zText = t.z;
+    in.iText = t.i;
+    in.eText = t.e;
+    in.massText = t.mass;
+    in.allowText = t.allow;
+    return in;
+}
+
+section::Inputs sectionInputs(const Check& c) {
+    section::Inputs in;
+    in.shape = c.section.shape;
+    in.dhijuv = numtext::value(c.material.hiju);
+    if (const auto layout = section::shapeLayout(c.section.shape))
+        for (std::size_t k = 0; k < layout->fields.size() && k < c.section.dims.size(); ++k)
+            in.hen[static_cast<std::size_t>(layout->fields[k].hen - 1)] =
+                numtext::value(c.section.dims[k]);
+    return in;
+}
+
 std::string programName() {
     return "hari " HARI_VERSION;
 }

@@ -19,6 +19,7 @@
 
 #include "beam/dispatch.hpp"
 #include "beam/units.hpp"
+#include "section/calc.hpp"
 
 namespace check {
 
@@ -90,6 +91,12 @@ struct Check {
     std::string program;       // the program that wrote the file, e.g. "hari 5.3.3"
     bool operator==(const Check&) const = default;
 };
+
+// The calculation of a beam-road check, as the calculation screen makes it from its fields.
+beam::Inputs beamInputs(const Check& c);
+// The section calculator's input for a calculator section: the shape, the dimensions in their
+// fields, the specific gravity of the material.
+section::Inputs sectionInputs(const Check& c);
 
 // "hari <version>" of this build.
 std::string programName();
