@@ -378,7 +378,18 @@ def saved_walk(p):
         windows = [spoken(x.name) for x in p.windows_on_screen()]
         if windows != [CALCULATION]:
             raise StepFailed(f"windows on screen: {windows}")
+    with step("Ctrl+S opens the save dialog; Escape cancels it"):
+        w = p.window(CALCULATION, active=True)
+        keys("ctrl+s")
+        # Qt's own dialog: its controls are Qt's, not this program's, so their names are not
+        # checked here.
+        dialog = wait_for("the save dialog", lambda: next(
+            (d for d in p.windows_on_screen() if spoken(d.name) == "検討を保存"), None))
+        keys("Escape")
+        wait_for("the save dialog to close", lambda: not has_state(dialog, pyatspi.STATE_SHOWING))
+        print("  ok the save dialog came and went")
     with step("前に戻る shows the size screen with the saved size selected"):
+        w = p.window(CALCULATION)
         press(w, "前に戻る")
         w = p.window(SIZE)
         sizes = find(w, "list", "サイズ表")
