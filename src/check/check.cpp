@@ -507,22 +507,19 @@ std::variant<Check, Refusal> readFile(const std::filesystem::path& path) {
 std::variant<std::string, Refusal> toJson(const Check& c, std::string_view fileName) {
     // Whatever is written must open again: the text is read back before it goes to disk.
     const Value doc = document(c);
-    for (const std::string* number :
-         {&c.material.kmage, &c.material.kashuku, &c.material.ksendan, &c.material.yang,
-          &c.material.hiju})
-        if (!json::isNumberText(*number))
-            return Refusal{inBrackets(fileName) + "に保存できません。材質の値 " + inBrackets(*number) +
-                           "が正の数ではありません。"};
+    // A number that is not one would make a text that is not JSON at all.
+    std::vector<const std::string*> numbers = {&c.material.kmage, &c.material.kashuku,
+                                               &c.material.ksendan, &c.material.yang,
+                                               &c.material.hiju};
     for (const std::string& d : c.section.dims)
-        if (!json::isNumberText(d))
-            return Refusal{inBrackets(fileName) + "に保存できません。寸法 " + inBrackets(d) +
-                           "が正の数ではありません。"};
+        numbers.push_back(&d);
     if (c.section.source != SectionSource::Calculator)
-        for (const std::string* f :
-             {&c.section.area, &c.section.mass, &c.section.z, &c.section.i, &c.section.radius})
-            if (!json::isNumberText(*f))
-                return Refusal{inBrackets(fileName) + "に保存できません。断面の値 " + inBrackets(*f) +
-                               "が正の数ではありません。"};
+        numbers.insert(numbers.end(), {&c.section.area, &c.section.mass, &c.section.z,
+                                       &c.section.i, &c.section.radius});
+    for (const std::string* n : numbers)
+        if (!json::isNumberText(*n))
+            return Refusal{inBrackets(fileName) + "に保存できません。" + inBrackets(*n) +
+                           " は正の数ではありません。"};
     std::string out = json::write(doc);
     auto back = parse(out, fileName);
     if (auto* refused = std::get_if<Refusal>(&back)) {
