@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <unordered_set>
 
 namespace check::json {
 namespace {
@@ -202,6 +203,9 @@ private:
     bool object(Value& out, int depth) {
         ++pos_; // {
         Object members;
+        // A file may hold many members: looking each key up among the earlier ones would take
+        // the square of their number.
+        std::unordered_set<std::string> keys;
         skipBlanks();
         if (pos_ < s_.size() && s_[pos_] == '}') {
             ++pos_;
@@ -213,7 +217,7 @@ private:
             if (pos_ >= s_.size() || s_[pos_] != '"') return failed("項目名がない");
             std::string key;
             if (!string(key)) return false;
-            if (find(members, key)) return failed("項目「" + key + "」が二度ある");
+            if (!keys.insert(key).second) return failed("項目「" + key + "」が二度ある");
             skipBlanks();
             if (pos_ >= s_.size() || s_[pos_] != ':') return failed("「:」がない");
             ++pos_;
