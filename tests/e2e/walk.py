@@ -5,7 +5,7 @@ Usage: walk.py HARI SCRATCH [WALK...]. Runs inside an X server and a session bus
 (run.sh). Controls are found by role and accessible name; results are read back through the
 Text interface and checked against values worked out by hand. Each walk starts the program
 afresh: `beam` by AT-SPI actions, `section` to the section calculator, `keyboard` by keys alone,
-`saved` started on a saved check (`hari FILE.hari`).
+`saved` started on a saved check (`hari FILE.hari`), `refused` on a broken one.
 On failure it names the step, prints the controls on screen and leaves a screenshot in SCRATCH.
 """
 
@@ -363,7 +363,21 @@ SAVED_CHECKS = {"saved": """{
              "display": "SI", "z": "75.60", "i": "378.00", "e": "205000", "mass": "16.95",
              "allow": "157"}
 }
-"""}
+""", "refused": "{\"format\": \"hari-check\", \"version\": 1,\n"}
+
+
+def refused_walk(p):
+    with step("hari check.hari of a broken file: the opening window, and a box that says why"):
+        box = wait_for("the message box", lambda: next(
+            (w for w in p.windows_on_screen() if spoken(w.name) == "hari"), None))
+        said = [spoken(a.name) for a in descendants(box) if a.getRoleName() == "label"]
+        if not any(t.startswith("「check.hari」を開けません。JSON の形式ではありません") for t in said):
+            raise StepFailed(f"the box says {said}")
+        print(f"  ok the box says {said[0]!r}")
+        wait_for("the box to take the keyboard", lambda: has_state(box, pyatspi.STATE_ACTIVE))
+        keys("Return")
+        press(p.window(OPENING), "閉じる")
+        p.ended_by("閉じる")
 
 
 def saved_walk(p):
@@ -405,7 +419,7 @@ def saved_walk(p):
 
 
 WALKS = {"beam": beam_walk, "section": section_walk, "keyboard": keyboard_walk,
-         "saved": saved_walk}
+         "saved": saved_walk, "refused": refused_walk}
 
 
 def report_failure(scratch, label, error):
