@@ -48,9 +48,9 @@ TEST(CliRun, NoCommandOpensTheWindowAndUnknownCommandIsAUsageError) {
     EXPECT_NE(err.str().find("unknown command"), std::string::npos);
 }
 
-// Through the built program: a refused section exits with 2 and says why; from a folder without
-// tables, `sizes` finds the copy beside the program.
-TEST(CliRun, TheBuiltProgramRunsTheCommands) {
+// Through the built program: a refused section exits with 2 and says why. (That the program
+// finds its tables relative to itself is the package test's, run from an unrelated folder.)
+TEST(CliRun, TheBuiltProgramExitsWithTheCommandsStatus) {
     const auto run = [](const std::string& command, std::string& out) {
         FILE* pipe = popen(command.c_str(), "r");
         char buffer[4096];
@@ -62,11 +62,6 @@ TEST(CliRun, TheBuiltProgramRunsTheCommands) {
     EXPECT_EQ(run(HARI_BINARY_DIR "/bin/hari section --shape 1 --dims 50,25 2>&1", out),
               cli::kNoResult);
     EXPECT_EQ(out, "パイプの肉厚が半径を超えてます。\n");
-    out.clear();
-    EXPECT_EQ(
-        run("cd / && " HARI_BINARY_DIR "/bin/hari sizes --material 3 --shape 13 --format kv", out),
-        cli::kOk);
-    EXPECT_EQ(out.rfind("L-15×15×1.5\t", 0), 0u) << out;
 }
 
 } // namespace

@@ -1,10 +1,9 @@
-// Key sequences on the keypad, worked out by hand, and the readout staying a number text
-// whatever is pressed.
+// Key sequences on the keypad, worked out by hand (that the readout stays a number text whatever
+// is pressed is the fuzz target's check).
 #include "keypad/keypad.hpp"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -143,34 +142,6 @@ TEST(KeypadState, TheReadoutStopsAtFifteenDigits) {
     // Backspace on a full readout with decimals may round up to one more whole digit.
     run(k, "9 9 9 9 9 9 9 9 9 9 9 9 . 9 5 1 BS");
     EXPECT_EQ(k.readout(), "1000000000000.");
-}
-
-// Whatever is pressed, the readout stays a number text, and a field gets what it shows.
-const std::regex kNumberText("[0-9]+\\.[0-9]*");
-
-void explore(const Keypad& k, const std::string& how, int depth) {
-    for (const char* token : {"0", "5", "9", ".", "BS", "C", "E", "F2", "F1", "X"}) {
-        Keypad next = k;
-        const std::string now = how + ' ' + token;
-        Trace t;
-        step(next, token, t);
-        const std::string& r = next.readout();
-        if (!r.empty()) { // only the screen's clear-all empties it
-            ASSERT_TRUE(std::regex_match(r, kNumberText)) << '"' << r << "\" after " << now;
-            ASSERT_TRUE(next.flgDecimal() || r.back() == '.') << '"' << r << "\" after " << now;
-        }
-        ASSERT_TRUE(next.target() >= 1 && next.target() <= next.fieldCount()) << now;
-        for (const FieldWrite& w : t.writes) {
-            ASSERT_TRUE(w.text.empty() || std::regex_match(w.text, kNumberText)) << now;
-            ASSERT_EQ(w.value, w.text.empty() ? 0.0 : std::strtod(w.text.c_str(), nullptr)) << now;
-        }
-        if (depth > 1) explore(next, now, depth - 1);
-        if (::testing::Test::HasFatalFailure()) return;
-    }
-}
-
-TEST(KeypadInvariant, EverySequenceOfSixKeysKeepsANumberText) {
-    explore(Keypad(2), "", 6);
 }
 
 } // namespace

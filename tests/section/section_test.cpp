@@ -1,7 +1,8 @@
-// calc01: every shape against Green's theorem over its outline (circles as polygons, which also
-// checks that 3.141592 is close enough), the display, the checks and the sketch.
+// calc01: every shape against Green's theorem over its outline (circles exact, which also checks
+// that 3.141592 is close enough), the display, the checks and the sketch.
 #include "catalog/shapes.hpp"
 #include "section/calc.hpp"
+#include "section_geometry.hpp"
 
 #include <gtest/gtest.h>
 
@@ -27,47 +28,36 @@ constexpr auto B = section::kSketchDarkBlue;
 constexpr auto K = section::kSketchWindowText;
 constexpr Rect kFrame = section::kSketchFrame; // left 720, top 4560, side 1815
 
-struct Pt {
-    double x, y;
+// An outline: straight corners counter-clockwise add, clockwise (a hole) take away; or a circle
+// about the origin.
+struct Loop {
+    std::vector<sizegen::Corner> corners;
+    double radius = 0;
+    bool hole = false;
 };
-using Loop = std::vector<Pt>;      // counter-clockwise adds, clockwise (a hole) takes away
 using Polygon = std::vector<Loop>; // e4 is measured from its left edge
 
 Loop rect(double x0, double y0, double x1, double y1, bool hole = false) {
-    return hole ? Loop{{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}}
-                : Loop{{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+    const std::vector<sizegen::Corner> c{{{x0, y0}}, {{x1, y0}}, {{x1, y1}}, {{x0, y1}}};
+    return {hole ? sizegen::reversed(c) : c};
 }
 Loop circle(double diameter, bool hole = false) {
-    // Radius chosen so the polygon has the circle's area: its I is then within (2π/n)².
-    const int n = 200000;
-    const double pi = std::acos(-1.0), step = (hole ? -2 : 2) * pi / n;
-    const double r = diameter / 2 * std::sqrt(2 * pi / n / std::sin(2 * pi / n));
-    Loop l;
-    for (int k = 0; k < n; ++k)
-        l.push_back({r * std::cos(step * k), r * std::sin(step * k)});
-    return l;
+    return {{}, diameter / 2, hole};
 }
 
-// Area, I, Z, i, e3 and e4 in cm units, from the outline alone.
+// Area, I, Z, i, e3 and e4 in cm units, from the outline alone, by Green's theorem as the size
+// tables' generator integrates its outlines.
 std::array<double, 6> integrate(const Polygon& p) {
-    double a = 0, sx = 0, sy = 0, ixx = 0, xmin = INFINITY, ymin = INFINITY, ymax = -INFINITY;
+    sizegen::Section s;
     for (const Loop& l : p)
-        for (std::size_t k = 0; k < l.size(); ++k) {
-            const Pt u = l[k], v = l[(k + 1) % l.size()];
-            const double c = u.x * v.y - v.x * u.y;
-            a += c / 2;
-            sx += (u.y + v.y) * c / 6;
-            sy += (u.x + v.x) * c / 6;
-            ixx += (u.y * u.y + u.y * v.y + v.y * v.y) * c / 12;
-            xmin = std::min(xmin, u.x), ymin = std::min(ymin, u.y), ymax = std::max(ymax, u.y);
-        }
-    const double yc = sx / a, xc = sy / a, ic = ixx - a * yc * yc;
-    return {a / 100,
-            ic / 1e4,
-            ic / std::max(ymax - yc, yc - ymin) / 1e3,
-            std::sqrt(ic / a) / 10,
-            (yc - ymin) / 10,
-            (xc - xmin) / 10};
+        l.radius > 0 ? s.addCircle({0, 0}, l.radius, l.hole) : s.addOutline(l.corners);
+    const sizegen::Properties q = s.properties();
+    return {q.area / 100,
+            q.ixx / 1e4,
+            q.ixx / std::max(q.ymax - q.cy, q.cy - q.ymin) / 1e3,
+            std::sqrt(q.ixx / q.area) / 10,
+            (q.cy - q.ymin) / 10,
+            (q.cx - q.xmin) / 10};
 }
 
 // The section as drawn in its picture, from HEN1 … HEN6 as calc01 leaves them; open sections as

@@ -1,16 +1,14 @@
 // What the user sees and does on Form入力計算, reached along the beam road with a size table the
-// test writes itself; the fifteen roads' results are calc_walk_test's.
-#include "fakes.hpp"
+// test writes itself; the fifteen roads' results are layout_test's.
 #include "pdf_reading.hpp"
 #include "roads.hpp"
 
-#include <QPrinter>
+#include <QAccessible>
 #include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
 #include <fstream>
 
-#include "app/services.hpp"
 #include "ui/calc_screen.hpp"
 #include "ui/gauge_canvas.hpp"
 #include "ui/gauge_layout.hpp"
@@ -22,7 +20,7 @@ namespace {
 
 // SS400 (157 N/mm2, E = 205 000 N/mm2); the first pipe Z = 10 cm3, I = 50 cm4, 7.85 kg/m, the
 // second Z = 20 cm3. The cantilever of L = 2000 mm: self weight 153.9 N, its moment 154 N·m.
-class CalcScreen : public ::testing::Test {
+class CalcScreen : public ScreenTest<Form入力計算> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
@@ -40,13 +38,12 @@ protected:
         click(sizes.control<QWidget>("Commandtugi"));
         ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     }
-    Form入力計算& s() { return run.registry.screen<Form入力計算>(); }
-    template <class T = QWidget> T* ctl(const QString& name) { return need<T>(s(), name); }
-    QString caption(const char* name) { return ctl<Label>(name)->caption(); }
-    bool shown(const char* name) { return ctl(name)->isVisible(); }
     bool checked(const char* name) { return ctl<QRadioButton>(name)->isChecked(); }
     void type(const char* field, const char* typed) { typeInto(ctl<QLineEdit>(field), typed); }
     QRect box(const char* name) { return shown(name) ? app::twips(ctl(name)) : QRect(); }
+    QAccessibleInterface* reader(const char* name) {
+        return QAccessible::queryAccessibleInterface(ctl(name));
+    }
     // The texts of the fields named, joined by blanks; `suffix` is added to each name.
     QString texts(const char* names, const char* suffix = "") {
         QStringList l;
@@ -58,12 +55,20 @@ protected:
         "Textkaju Textkajumo Textkajumage Textjiju Textjmo Textjmage Textkajut Textmot Textmaget";
 
     QTemporaryDir folder;
-    ProgramRun run;
 };
 
 // P = 1000 N at the tip: 2000 N·m, 200.0 N/mm2, with the self weight 2154 N·m, 215.4 N/mm2.
-TEST_F(CalcScreen, CantileverPointLoadInSiAndOldUnits) {
+// Through the printer dialog: cancelled, then two copies. Then the real printer writing a PDF
+// file, as the dialog's print-to-file does: two pages, each the screen drawn as text and lines
+// (no image of the window), the gauge of the background canvas with them. A drawing is an
+// image that says what it shows to a screen reader and cannot be pressed.
+TEST_F(CalcScreen, CantileverPointLoadInSiAndOldUnitsPrinted) {
     road();
+    QAccessibleInterface* picture = reader("Img入力片集");
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), "片持 集中荷重（先端）");
+    EXPECT_FALSE(picture->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
     EXPECT_EQ(caption("Labelzaisitu") + " " + caption("Labeldsize"), "鋼材－SS400 P-A");
     EXPECT_EQ(texts("Text面積 Textjuryou Textdz Textdi TxtD2r Textkmage Textyang TextkmageOld "
                     "TextyangOld"),
@@ -84,6 +89,13 @@ TEST_F(CalcScreen, CantileverPointLoadInSiAndOldUnits) {
     EXPECT_EQ(caption("Labelhyouji"), "　SI-表示");
     EXPECT_TRUE(shown("Textkajumo") && !shown("TextkajumoOld"));
     EXPECT_EQ(texts("Textkajumo"), "2000");
+
+    printCancelledThenTwice(run, ctl("CmdPrin"), "Form入力計算");
+    EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
+    expectSharpPdf(
+        s().window(), folder.filePath("calc.pdf"), 2,
+        {"鋼材－SS400", "最大曲げ応力", "(N/mm2)", "たわみ量 (mm)", "200.0", "2154", "P-A", "印刷"},
+        "GaugeCanvas");
 }
 
 // "分布荷重" reads the number typed per metre (W = w * 2 m), "全体荷重" as the whole load, in the
@@ -193,7 +205,7 @@ TEST_F(CalcScreen, TheKeypadWritesIntoTheMarkedFieldAndClearEmptiesAll) {
     EXPECT_EQ(caption("Readout") + caption("Labelmagehikaku"), "");
     const char* const zeros = "0.0 0 0.0 0.0 0 0.0 0.0 0 0.0";
     EXPECT_EQ(texts(kSi) + " " + texts(kSi, "Old"), QString(zeros) + " " + zeros);
-    EXPECT_FALSE(shown("Label丸") || shown("ShapeHan1"));
+    EXPECT_FALSE(shown("Label丸") || shown("ShapeHan1") || shown("Label100"));
     // The bar painted behind the gauge went with the verdict.
     EXPECT_TRUE(s().window().findChild<GaugeCanvas*>()->drawn().empty());
 }
@@ -239,10 +251,13 @@ TEST_F(CalcScreen, AnEditedSectionValueWaitsForRecalculation) {
 
 // Back and on with the second pipe (Z 20): the input comes back in kN and the old display,
 // recalculated: 1 kN * 2 m = 2000 N·m, 100.0 N/mm2 -> 1020.4 kg/cm2. After "最初から" another
-// road starts empty.
+// road starts empty. A screen reader hears a text box by its caption, which follows the load
+// unit, and a result by row and column.
 TEST_F(CalcScreen, PreviousInputComesBackAfterGoingBackButNotAfterARestart) {
     road();
     click(ctl("Opt1kN"));
+    EXPECT_EQ(reader("TextHEN1")->text(QAccessible::Name), "荷重を入力( kN )");
+    EXPECT_EQ(reader("TextmagetOld")->text(QAccessible::Name), "合計 最大曲げ応力[kg/cm2]");
     type("TextHEN1", "1");
     type("TextHEN2", "2000");
     click(ctl("Opt2old"));
@@ -260,23 +275,6 @@ TEST_F(CalcScreen, PreviousInputComesBackAfterGoingBackButNotAfterARestart) {
     road("Image両端支持", "Image両端支持任意");
     EXPECT_EQ(texts("TextHEN1 TextHEN2 TextHEN3 Textkajumo"), "   0");
     EXPECT_TRUE(checked("Opt1N") && checked("Opt2SI") && !shown("Label丸"));
-}
-
-// Through the printer dialog: cancelled, then two copies. Then the real printer writing a PDF
-// file, as the dialog's print-to-file does: two pages, each the screen drawn as text and lines
-// (no image of the window), the gauge of the background canvas with them.
-TEST_F(CalcScreen, PrintingThroughTheDialogAndToAPdfFile) {
-    road();
-    type("TextHEN1", "1000");
-    type("TextHEN2", "2000");
-    printCancelledThenTwice(run, ctl("CmdPrin"), "Form入力計算");
-    EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
-
-    // 1000 N · 2000 mm = 2000 N·m, 2000 / 10 cm3 = 200.0 N/mm2; with the self weight 2154 N·m.
-    expectSharpPdf(
-        s().window(), folder.filePath("calc.pdf"), 2,
-        {"鋼材－SS400", "最大曲げ応力", "(N/mm2)", "たわみ量 (mm)", "200.0", "2154", "P-A", "印刷"},
-        "GaugeCanvas");
 }
 
 } // namespace

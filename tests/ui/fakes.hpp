@@ -2,8 +2,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QFontMetricsF>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -111,12 +109,6 @@ inline QStringList visibleWindows() {
     return names;
 }
 
-// Whether a one-line label shows its whole text within its width.
-inline bool wholeTextShown(const QLabel* label) {
-    return label && QFontMetricsF(label->font()).horizontalAdvance(label->text()) <=
-                        label->contentsRect().width();
-}
-
 inline void click(QWidget* w) {
     ASSERT_NE(w, nullptr);
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
@@ -148,12 +140,6 @@ inline void typeInto(QLineEdit* box, const QString& text) {
     for (QChar c : text)
         c.unicode() > 0x20 && c.unicode() < 0x7f ? QTest::keyClick(box, c.toLatin1())
                                                  : box->insert(QString(c));
-}
-
-// The user closes the window with its close box.
-inline void closeBox(QWidget* window) {
-    ASSERT_NE(window, nullptr);
-    window->close();
 }
 
 // "印刷" twice: the dialog cancelled prints nothing; then two copies of `screen`'s window.

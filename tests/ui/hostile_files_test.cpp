@@ -2,25 +2,19 @@
 // so that each visit reads a file replaced since the last. What the reader makes of each file is
 // tested in tests/catalog; here every visit opens within a second and shows either the list or,
 // where nothing can be read, the named message and direct entry.
-#include "fakes.hpp"
+#include "roads.hpp"
 
 #include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
-#include <QListWidget>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "catalog/shapes.hpp"
-#include "ui/controls.hpp"
-#include "ui/form_open.hpp"
-#include "ui/section_choice_screen.hpp"
-#include "ui/size_screen.hpp"
 
 using namespace testing_ui;
 using namespace ui;
@@ -57,7 +51,7 @@ struct FilesAsNobody {
     }
 };
 
-class HostileFiles : public ::testing::Test {
+class HostileFiles : public ScreenTest<Form材サイズ選択> {
 protected:
     void SetUp() override { run.registry.setDataFolders({folder.path().toStdString()}); }
     void TearDown() override {
@@ -89,17 +83,13 @@ protected:
         ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
         auto* rows = ctl<QListWidget>("ListDanmenSize");
         EXPECT_EQ(rows->isVisible(), list);
-        EXPECT_EQ(ctl<QWidget>("LblDanmen")->isVisible(), !list);
-        EXPECT_EQ(ctl<Label>("LblDanmenSize")->caption(), first);
+        EXPECT_EQ(shown("LblDanmen"), !list);
+        EXPECT_EQ(caption("LblDanmenSize"), first);
         const QLineEdit* area = ctl<QLineEdit>("Text面積"); // empty for direct entry
         EXPECT_EQ(list ? rows->item(0)->text() : area->text(), list ? first : "");
     }
-    template <class T> T* ctl(const char* name) {
-        return need<T>(run.registry.screen<Form材サイズ選択>(), QString::fromUtf8(name));
-    }
 
     QTemporaryDir folder;
-    ProgramRun run;
 };
 
 TEST_F(HostileFiles, EachVisitOpensInTimeWithTheListOrDirectEntry) {

@@ -1,11 +1,7 @@
 // The way to the section calculator without a mouse (the end-to-end walk does the rest of the
-// beam road by keys), and what a screen reader is told of the controls that need more than a
-// caption.
+// beam road by keys; what a screen reader hears of the calculation screen is checked in
+// calc_screen_test, the rest in the end-to-end walk).
 #include "roads.hpp"
-
-#include <QAccessible>
-
-#include "ui/calc_screen.hpp"
 
 using namespace testing_ui;
 using namespace ui;
@@ -64,38 +60,6 @@ TEST(Keyboard, ToTheSectionCalculatorWithoutAMouse) {
         "42.24");
     on("Commandmae", {Qt::Key_Return});
     EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
-}
-
-// A drawing is an image that says what it shows and cannot be pressed; a text box is named by
-// its caption, which follows the load unit; a result by row and column; a picture is a button
-// named by its choice that the reader can press.
-TEST(Keyboard, AScreenReaderHearsNamesAndCanPressThePictures) {
-    ProgramRun run;
-    app::Registry& r = run.registry;
-    toSizeScreen(run, "ImageH縦", BeamCase{"Image両端固定", "Image両端固定中央"});
-    auto* sizes = r.screen<Form材サイズ選択>().control<QListWidget>("ListDanmenSize");
-    doubleClickAt(sizes->viewport(), {20, 8});
-    ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
-    Form入力計算& calc = r.screen<Form入力計算>();
-    const auto reader = [&](app::Screen& s, const char* name) {
-        return QAccessible::queryAccessibleInterface(s.control<QWidget>(name));
-    };
-    QAccessibleInterface* picture = reader(calc, "Img入力両固集");
-    EXPECT_EQ(picture->role(), QAccessible::Graphic);
-    EXPECT_EQ(picture->text(QAccessible::Name), "両端固定 集中荷重（中央）");
-    EXPECT_FALSE(picture->actionInterface()->actionNames().contains(
-        QAccessibleActionInterface::pressAction()));
-    click(calc.control<QWidget>("Opt1kN"));
-    EXPECT_EQ(reader(calc, "TextHEN1")->text(QAccessible::Name), "荷重を入力( kN )");
-    EXPECT_EQ(reader(calc, "TextmagetOld")->text(QAccessible::Name), "合計 最大曲げ応力[kg/cm2]");
-
-    click(calc.control<QWidget>("CmdTop"));
-    QAccessibleInterface* beam = reader(r.screen<FormOpen>(), "ImageHari");
-    EXPECT_EQ(beam->role(), QAccessible::Button);
-    EXPECT_EQ(beam->text(QAccessible::Name), "構造計算をする");
-    ASSERT_TRUE(beam->actionInterface());
-    beam->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(visibleWindows(), QStringList{"Form梁形式1"});
 }
 
 } // namespace

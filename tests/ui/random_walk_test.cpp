@@ -7,10 +7,8 @@
 // value). The way on is favoured and leaving the calculation screen is rare, so that it gets at
 // least a quarter of the default walk's events. HARI_WALK_EVENTS sets the number of events (10
 // 000), HARI_WALK_SEED the seed; a failure names both and the event, to replay it.
-#include "fakes.hpp"
 #include "roads.hpp"
 
-#include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -20,13 +18,7 @@
 
 #include "beam/dispatch.hpp"
 #include "beam/units.hpp"
-#include "ui/beam_type_screen.hpp"
 #include "ui/calc_screen.hpp"
-#include "ui/controls.hpp"
-#include "ui/form_open.hpp"
-#include "ui/load_case_screens.hpp"
-#include "ui/section_calc_screen.hpp"
-#include "ui/size_screen.hpp"
 
 using namespace testing_ui;
 using namespace ui;
@@ -124,7 +116,8 @@ struct Walk {
         const bool onCalc = before == "Form入力計算";
         if (below(200) == 0 && (!onCalc || below(4) == 0)) {
             action = "close box of " + before.toStdString();
-            return closeBox(window);
+            window->close();
+            return;
         }
         QList<QWidget*> targets = window->findChildren<QWidget*>();
         targets.removeIf([](QWidget* w) { return !isTarget(w); });

@@ -34,9 +34,9 @@ inline constexpr BeamCase kEveryBeamCase[] = {
     {"Imageピン固", "Imageピン固分布"},
 };
 
-// With no beam case, the section road.
+// With no beam case, the section road; the material by its row in the list.
 inline void toSizeScreen(ProgramRun& run, const char* shapePicture,
-                         std::optional<BeamCase> beam = std::nullopt) {
+                         std::optional<BeamCase> beam = std::nullopt, int materialRow = 0) {
     app::Registry& r = run.registry;
     r.screen<ui::FormOpen>().show();
     if (beam) {
@@ -48,40 +48,42 @@ inline void toSizeScreen(ProgramRun& run, const char* shapePicture,
         click(r.screen<ui::FormOpen>().control<QWidget>("ImageZI"));
     }
     ui::Form断面選択& choice = r.screen<ui::Form断面選択>();
-    choice.control<QListWidget>("Listzaisitu")->setCurrentRow(0);
+    choice.control<QListWidget>("Listzaisitu")->setCurrentRow(materialRow);
     click(choice.control<QWidget>(QString::fromUtf8(shapePicture)));
-    click(choice.control<QWidget>("Commandtugi"));
+    if (choice.isVisible()) click(choice.control<QWidget>("Commandtugi")); // some go straight on
     ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
 }
 
-inline void toSectionCalculator(ProgramRun& run, const char* shapePicture,
-                                std::optional<BeamCase> beam = std::nullopt) {
-    toSizeScreen(run, shapePicture, beam);
-    ui::Form材サイズ選択& sizes = run.registry.screen<ui::Form材サイズ選択>();
-    ASSERT_EQ(sizes.control<QPushButton>("CmdZIE")->text(), "断面図から計算");
-    click(sizes.control<QWidget>("CmdZIE"));
-    ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
-}
+// A program run driving screen S, whose controls a test reads by name.
+template <class S> class ScreenTest : public ::testing::Test {
+protected:
+    S& s() { return run.registry.screen<S>(); }
+    template <class T = QWidget> T* ctl(const QString& name) { return need<T>(s(), name); }
+    template <class T = QWidget> T* ctl(const char* name) {
+        return ctl<T>(QString::fromUtf8(name));
+    }
+    QString text(const char* name) { return ctl<QLineEdit>(name)->text(); }
+    QString caption(const char* name) { return ctl<ui::Label>(name)->caption(); }
+    bool shown(const char* name) { return ctl(name)->isVisible(); }
+
+    ProgramRun run;
+};
 
 // A program run with no size tables, driving the section calculator.
-class SectionCalculatorTest : public ::testing::Test {
+class SectionCalculatorTest : public ScreenTest<ui::Form入力断面他> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(emptyFolder.isValid());
         run.registry.setDataFolders({emptyFolder.path().toStdString()});
     }
     void open(const char* picture, std::optional<BeamCase> beam = std::nullopt) {
-        toSectionCalculator(run, picture, beam);
-    }
-    ui::Form入力断面他& s() { return run.registry.screen<ui::Form入力断面他>(); }
-    template <class T = QWidget> T* ctl(const QString& name) { return need<T>(s(), name); }
-    template <class T = QWidget> T* ctl(const char* name) {
-        return ctl<T>(QString::fromUtf8(name));
+        toSizeScreen(run, picture, beam);
+        ui::Form材サイズ選択& sizes = run.registry.screen<ui::Form材サイズ選択>();
+        ASSERT_EQ(sizes.control<QPushButton>("CmdZIE")->text(), "断面図から計算");
+        click(sizes.control<QWidget>("CmdZIE"));
+        ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
     }
     QLineEdit* hen(int k) { return ctl<QLineEdit>(QStringLiteral("TextHEN%1").arg(k)); }
-    QString text(const char* name) { return ctl<QLineEdit>(name)->text(); }
-    QString caption(const char* name) { return ctl<ui::Label>(name)->caption(); }
-    bool shown(const char* name) { return ctl(name)->isVisible(); }
     QString bikou() { return shown("LbBikou") ? caption("LbBikou") : QString(); }
     // Area, mass, Z, I, radius of gyration, without the leading blank.
     QStringList results() {
@@ -97,7 +99,6 @@ protected:
     }
 
     QTemporaryDir emptyFolder;
-    ProgramRun run;
 };
 
 } // namespace testing_ui

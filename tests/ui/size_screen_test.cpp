@@ -1,26 +1,18 @@
 // What the user sees and does on Form材サイズ選択, with size tables the test writes itself so
 // that every figure can be checked by hand.
-#include "fakes.hpp"
+#include "roads.hpp"
 
-#include <QListWidget>
-#include <QTemporaryDir>
 #include <fstream>
 
 #include "catalog/shapes.hpp"
-#include "ui/beam_type_screen.hpp"
 #include "ui/calc_screen.hpp"
-#include "ui/controls.hpp"
-#include "ui/form_open.hpp"
-#include "ui/load_case_screens.hpp"
-#include "ui/section_choice_screen.hpp"
-#include "ui/size_screen.hpp"
 
 using namespace testing_ui;
 using namespace ui;
 
 namespace {
 
-class SizeScreen : public ::testing::Test {
+class SizeScreen : public ScreenTest<Form材サイズ選択> {
 protected:
     void SetUp() override {
         // Steel: two pipes (code 1), a lipped channel (26) and an H section (9); nothing of 23.
@@ -34,27 +26,12 @@ protected:
     void write(const char* name, const std::string& contents) {
         std::ofstream(folder.filePath(name).toStdString(), std::ios::binary) << contents;
     }
-    // From the opening screen, on the section road or on the beam road (cantilever, point load),
-    // a material row and a shape picture, then on to the size screen.
+    // On the section road, or on the beam road with a point load on a cantilever.
     void road(int materialRow, const char* picture, bool beam = false) {
-        app::Registry& r = run.registry;
-        r.screen<FormOpen>().show();
-        click(r.screen<FormOpen>().control<QWidget>(beam ? "ImageHari" : "ImageZI"));
-        if (beam) {
-            doubleClick(r.screen<Form梁形式1>().control<QWidget>("Image片持1"));
-            doubleClick(r.screen<Form片持0>().control<QWidget>("Image片持集中"));
-        }
-        Form断面選択& material = r.screen<Form断面選択>();
-        need<QListWidget>(material, "Listzaisitu")->setCurrentRow(materialRow);
-        click(material.control<QWidget>(QString::fromUtf8(picture)));
-        if (material.isVisible()) click(material.control<QWidget>("Commandtugi"));
-        ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
+        toSizeScreen(run, picture,
+                     beam ? std::optional(BeamCase{"Image片持1", "Image片持集中"}) : std::nullopt,
+                     materialRow);
     }
-    Form材サイズ選択& s() { return run.registry.screen<Form材サイズ選択>(); }
-    template <class T = QWidget> T* ctl(const char* name) {
-        return need<T>(s(), QString::fromUtf8(name));
-    }
-    QString caption(const char* name) { return ctl<Label>(name)->caption(); }
     // Area, mass, weight, Z, I, radius of gyration, specific gravity.
     QStringList boxes() {
         QStringList texts;
@@ -75,7 +52,6 @@ protected:
     }
 
     QTemporaryDir folder;
-    ProgramRun run;
 };
 
 TEST_F(SizeScreen, ListsTheSizesATypedAreaMovesMassAndWeightAndEndEnds) {
@@ -134,16 +110,6 @@ TEST_F(SizeScreen, WithNothingToListThePropertiesAreTypedInOrCalculated) {
     road(10, "Image角ムク");
     EXPECT_EQ(rows(), QStringList{"90SQ"});
     EXPECT_EQ(boxes().mid(0, 3), (QStringList{"81", "3.08", "30.16"}));
-}
-
-TEST_F(SizeScreen, OnTheBeamRoadADoubleClickGoesOnToTheCalculation) {
-    road(0, "Image丸パイプ", true);
-    doubleClickRow(1);
-    EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
-    const app::WizardState& st = run.registry.state();
-    EXPECT_EQ(st.DanmenSize, "P-20");
-    EXPECT_EQ(st.Flg入力断面他, app::SectionSource::SizeScreen);
-    EXPECT_EQ(st.sizeSection.area, "20");
 }
 
 // "次に進む " wants each of area, Z, I and i as a positive number.
