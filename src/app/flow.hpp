@@ -17,11 +17,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace app {
 
 class Registry;
 class Screen;
+struct WizardState;
 
 enum class ScreenId {
     FormOpen,
@@ -65,9 +67,17 @@ public:
     // the calculation start anew from the state, the calculation with its previous input.
     void recalculateWithTakenSize(Screen& tool);
 
+    // A saved check: every screen unloaded, then each screen of its road loaded and given the
+    // saved choices as if the user had walked it, the last one shown. What a screen could not
+    // take as saved is said in `notes`.
+    void openCheck(const WizardState& saved, QStringList& notes);
+
     // Whether the unload of `id` now ends the program: the close box or an end button. A
     // window opened beside another never ends it.
     bool unloadEndsProgram(ScreenId id) const;
+    // Whether the program may end now, from a window of `from`: a check that came from a file
+    // or was saved and has changed since is offered to be saved first.
+    bool mayEndProgram(Screen& from);
 
     // The load-case screen of the chosen structure; the cantilever's when there is none yet.
     ScreenId loadCaseScreen() const;

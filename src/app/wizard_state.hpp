@@ -31,6 +31,7 @@ enum class SectionSource { SizeScreen, Calculator };
 struct MaterialRecord {
     int zaitype = 0; // material number 1..14 (a typed material keeps the last list entry's)
     QString zaisitu; // its name, e.g. "鋼材－SS400"
+    bool directEntry = false; // typed in ("リスト以外の材質"), not taken from the list
     double Dyangv = 0, Dkmagev = 0, Dkashukuv = 0, Dksendanv = 0, Dhijuv = 0; // N/mm2, sg
     double DyangvOld = 0, DkmagevOld = 0, DkashukuvOld = 0, DksendanvOld = 0; // kg/cm2
 };
@@ -113,8 +114,10 @@ struct WizardState {
     // list to it at its next load and forgets it.
     std::optional<QString> rankedSize;
 
-    // Form入力断面他: the section computed last (empty until one was).
+    // Form入力断面他: the section computed last (empty until one was), and the texts of its
+    // dimension fields TextHEN1 … TextHEN6 then.
     SectionTexts calculatorSection;
+    std::array<QString, 6> calculatorDimensions;
 
     // Form入力計算: its inputs, published before every calculation (`calcPublished` follows).
     CalcInput calc;

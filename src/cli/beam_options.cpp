@@ -6,16 +6,12 @@
 
 namespace cli {
 
-namespace {
-
 std::optional<beam::LoadUnit> parseUnit(const std::string& text) {
     if (text == "N") return beam::LoadUnit::N;
     if (text == "kN") return beam::LoadUnit::kN;
     if (text == "kg") return beam::LoadUnit::kg;
     return std::nullopt;
 }
-
-} // namespace
 
 std::string problemReason(beam::Problem problem) {
     switch (problem) {

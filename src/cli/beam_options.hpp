@@ -22,6 +22,9 @@ std::optional<std::string> readBeam(const Options& o, beam::Inputs& in);
 // Why nothing was calculated: the screen's own message where it shows one.
 std::string problemReason(beam::Problem problem);
 
+// The load unit of --unit: N, kN or kg.
+std::optional<beam::LoadUnit> parseUnit(const std::string& text);
+
 // A whole number from `low` to `high`, written in digits only.
 std::optional<int> smallInteger(const std::string& text, int low, int high);
 

@@ -26,5 +26,6 @@ int beamCommand(std::span<const std::string> args, std::ostream& out, std::ostre
 int sectionCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int chooseCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int sizesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int openCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 } // namespace cli

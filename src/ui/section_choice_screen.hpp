@@ -29,6 +29,7 @@ protected:
     // The shape may have changed since (a size of another shape taken on the ranking): the
     // frame and the prompt follow the state.
     void onReturn() override;
+    void restore(const app::WizardState& saved, QStringList& notes) override;
 
 private:
     void shapeClicked(int code);
