@@ -208,8 +208,7 @@ TEST(CalcDispatch, IncompleteInputCalculatesNothingAndSaysNothing) {
         in.shown.kajumo = "98";
         const beam::Outcome out = beam::calcDispatch(in);
         EXPECT_EQ(out.problem, r.problem);
-        EXPECT_FALSE(out.results || out.message || out.clearVerdict || out.verdict ||
-                     out.formula);
+        EXPECT_FALSE(out.results || out.message || out.clearVerdict || out.verdict || out.formula);
         EXPECT_EQ(out.old.kajumo, "1000"); // 98 N·m × 100 / 9.8
     }
 }
