@@ -41,6 +41,11 @@ public:
 
     Beeper& beeper() { return *beeper_; }
     PrintService& printer() { return *printer_; }
+    // The print preview of the reports: Qt's unless another was set.
+    ReportPreview& reportPreview();
+    void setReportPreview(std::unique_ptr<ReportPreview> preview) {
+        reportPreview_ = std::move(preview);
+    }
 
     // The folders the size tables are read from, first match wins: by default the working
     // directory, then the data folder beside the program.
@@ -62,6 +67,7 @@ private:
     std::unique_ptr<Beeper> beeper_;
     std::unique_ptr<ProgramEnd> end_;
     std::unique_ptr<PrintService> printer_;
+    std::unique_ptr<ReportPreview> reportPreview_;
     std::vector<std::filesystem::path> dataFolders_;
     bool ended_ = false;
 };

@@ -81,8 +81,10 @@ struct WizardState {
     SectionTexts sizeSection;
     SectionSource Flg入力断面他 = SectionSource::SizeScreen;
 
-    // Form入力断面他: the section computed last (empty until one was).
+    // Form入力断面他: the section computed last (empty until one was), and its dimensions
+    // HEN1 … HEN6 in mm, from which a report draws it again.
     SectionTexts calculatorSection;
+    std::array<double, 6> calculatorHEN{};
 
     // Form入力計算.
     CalcInput calc;

@@ -66,6 +66,7 @@ struct CalcControls {
     // Buttons.
     QPushButton *hensuKaijo = nullptr, *chokuzensuti = nullptr, *saikeisan = nullptr,
                 *prin = nullptr, *top = nullptr, *mae = nullptr, *end = nullptr;
+    QPushButton* report = nullptr; // Cmd計算書
 
     // The nine result pairs, in the order of beam::TwinTexts.
     std::array<TwinField*, 9> resultPairs() {

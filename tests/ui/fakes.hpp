@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <type_traits>
 
 #include "app/registry.hpp"
@@ -35,6 +37,7 @@ struct Counters {
     int printDialogs = 0;
     std::optional<int> copiesChosen = 1;
     std::vector<std::pair<QString, int>> printed; // window name, copies
+    int reportPreviews = 0;
 };
 
 struct FakeBeeper final : app::Beeper {
@@ -56,18 +59,44 @@ struct FakePrinter final : app::PrintService {
     Counters& c;
 };
 
+// The report's preview: counts, and prints the report into `pdf` when one is named; "types"
+// 件名 and 部材名 as `typed` holds them.
+struct FakeReportPreview final : app::ReportPreview {
+    explicit FakeReportPreview(Counters& c) : c(c) {}
+    app::ReportHeading preview(QWidget*, const app::ReportHeading& heading,
+                               const Paint& paint) override {
+        ++c.reportPreviews;
+        shown = heading;
+        if (!pdf.isEmpty()) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            paint(printer, typed.value_or(heading));
+        }
+        return typed.value_or(heading);
+    }
+    Counters& c;
+    QString pdf;
+    app::ReportHeading shown;
+    std::optional<app::ReportHeading> typed;
+};
+
 // A fresh program run: its own registry with recording services.
 class ProgramRun {
 public:
     ProgramRun()
         : registry(std::make_unique<FakeBeeper>(counters), std::make_unique<FakeEnd>(counters),
                    std::make_unique<FakePrinter>(counters)) {
+        auto preview = std::make_unique<FakeReportPreview>(counters);
+        reportPreview = preview.get();
+        registry.setReportPreview(std::move(preview));
         ui::installScreens(registry);
     }
     ~ProgramRun() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     Counters counters;
     app::Registry registry;
+    FakeReportPreview* reportPreview = nullptr;
 };
 
 // A control of `screen` by its name. A missing one fails the test, naming it, and a hidden
