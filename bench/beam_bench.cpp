@@ -9,7 +9,7 @@ namespace {
 void BM_calcDispatch(benchmark::State& state) {
     beam::Inputs in;
     in.structure = static_cast<beam::Structure>(state.range(0));
-    in.loadCase = static_cast<int>(state.range(1));
+    in.loadCase = static_cast<beam::LoadCase>(state.range(1));
     in.loadN = 2500;
     in.spanMm = 3000;
     in.l1Mm = 1100;

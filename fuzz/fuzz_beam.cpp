@@ -21,7 +21,7 @@ using fuzz::requireNumberText;
 
 std::string describe(const beam::Inputs& in) {
     return "structure " + std::to_string(static_cast<int>(in.structure)) + " case " +
-           std::to_string(in.loadCase) + " mode " + std::to_string(static_cast<int>(in.loadMode)) +
+           std::to_string(static_cast<int>(in.loadCase)) + " mode " + std::to_string(static_cast<int>(in.loadMode)) +
            ", W " + number(in.loadN) + " N, L " + number(in.spanMm) + ", L1 " + number(in.l1Mm) +
            ", Z " + escaped(in.zText) + ", I " + escaped(in.iText) + ", E " + escaped(in.eText) +
            ", mass " + escaped(in.massText) + ", allowable " + escaped(in.allowText);
@@ -57,7 +57,7 @@ void checkHantei(const beam::Hantei& h, const std::string& where) {
 void checkOutcome(const beam::Outcome& out, const beam::Inputs& in, bool typed) {
     const std::string where = describe(in);
     const bool valid = static_cast<int>(in.structure) >= 1 && static_cast<int>(in.structure) <= 5 &&
-                       in.loadCase >= 1 && in.loadCase <= 3;
+                       static_cast<int>(in.loadCase) >= 1 && static_cast<int>(in.loadCase) <= 3;
     require(valid == (out.problem != beam::Problem::UnknownCase),
             "only a structure or load case out of range is unknown", where);
     eachTwin(out.old,
@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Bytes in(data, size);
     beam::Inputs inputs;
     inputs.structure = static_cast<beam::Structure>(in.u8() % 7);
-    inputs.loadCase = in.u8() % 5;
+    inputs.loadCase = static_cast<beam::LoadCase>(in.u8() % 5);
     const std::uint8_t choices = in.u8();
     const bool typed = choices & 1;
     inputs.loadMode = choices & 2 ? beam::LoadMode::PerMetre : beam::LoadMode::Total;

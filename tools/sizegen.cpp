@@ -17,7 +17,8 @@
 //    prints (r = 8 for the smaller sizes, as the current tables have it; older catalogues used
 //    10 or 13 for some of them); channels with inner flange faces sloping 5 degrees, the
 //    thickness t2 taken halfway along the inner flange, root radius r1 and toe radius r2;
-//    angles with a root radius r1 and two toe radii r2.
+//    angles with a root radius r1 and two toe radii r2; the areas (and unit masses) of
+//    channels and angles by the standard's own formula, which its tables print.
 //  - JIS G 3350:2017 (light-gauge channels and lipped channels): inner bend radius t, outer 2t.
 //  - JIS G 3353:2011 (welded light H sections), listed under "other sections": no fillets.
 // The unit mass of steel is 0.785 kg/m per cm2 of area (density 7.85).
@@ -63,6 +64,10 @@ struct Entry {
     std::string designation;
     Properties p;
     Axis axis;
+    // mm2 by the standard's own area formula, for the shapes whose table computes it so (0:
+    // the area of the outline). Its fillet terms differ from the true arcs in the fourth
+    // figure, and the table prints that figure.
+    double standardArea = 0;
 };
 
 // ---- outlines -------------------------------------------------------------------------------
@@ -225,7 +230,11 @@ std::string significant(double v, int digits) {
 
 std::string record(const Entry& e, double massPerCm2) {
     const Properties& p = e.p;
-    const double areaCm2 = p.area / 100;
+    const bool standard = e.standardArea > 0;
+    const double areaCm2 = (standard ? e.standardArea : p.area) / 100;
+    // Such a table takes the unit mass from the area as printed ([-180×75×7×10.5: 27.20 cm2,
+    // 21.4 kg/m, where the unrounded 27.197 would give 21.3).
+    const double massArea = standard ? catalog::roundSignificant(areaCm2, 4) : areaCm2;
     double i, extreme;
     if (e.axis == Axis::X) {
         i = p.ixx;
@@ -236,17 +245,26 @@ std::string record(const Entry& e, double massPerCm2) {
     }
     const double iCm4 = i / 1e4;
     const double zCm3 = i / extreme / 1e3;
-    const double gyrationCm = std::sqrt(i / p.area) / 10;
+    const double gyrationCm = std::sqrt(i / p.area) / 10; // I and A of the same outline
     return std::to_string(e.code) + ",\"" + e.designation + "\"," +
-           significant(areaCm2 * massPerCm2, 3) + "," + significant(areaCm2, 4) + "," +
+           significant(massArea * massPerCm2, 3) + "," + significant(areaCm2, 4) + "," +
            significant(iCm4, 3) + "," + significant(zCm3, 3) + "," + significant(gyrationCm, 3);
 }
 
 // ---- tables ---------------------------------------------------------------------------------
 
-void add(std::vector<Entry>& out, int code, const std::string& name, const Properties& p,
-         Axis axis) {
-    out.push_back({code, name, p, axis});
+void add(std::vector<Entry>& out, int code, const std::string& name, const Properties& p, Axis axis,
+         double standardArea = 0) {
+    out.push_back({code, name, p, axis, standardArea});
+}
+
+// JIS G 3192 areas of the rolled channel and angle (mm2): the plates plus the fillet terms
+// the standard writes for the root radius r1 and the toe radius r2.
+double channelArea(double h, double b, double t1, double t2, double r1, double r2) {
+    return h * t1 + 2 * t2 * (b - t1) + 0.349 * (r1 * r1 - r2 * r2);
+}
+double angleArea(double a, double b, double t, double r1, double r2) {
+    return t * (a + b - t) + 0.215 * (r1 * r1 - 2 * r2 * r2);
 }
 
 void addPipes(std::vector<Entry>& out, const std::vector<std::pair<double, double>>& sizes) {
@@ -297,14 +315,16 @@ struct AngleSize {
     double a, b, t, r1, r2;
 };
 // Equal angles as code 13; unequal ones with the long leg standing (14) and lying (15).
+// Rolled angles (with fillets) take the area of JIS G 3192; sharp extrusions their outline's.
 void addAngles(std::vector<Entry>& out, const std::vector<AngleSize>& sizes) {
     for (const AngleSize& s : sizes) {
         const std::string name = "L-" + dims({s.a, s.b, s.t});
+        const double area = s.r1 > 0 ? angleArea(s.a, s.b, s.t, s.r1, s.r2) : 0;
         if (s.a == s.b) {
-            add(out, 13, name, angle(s.a, s.b, s.t, s.r1, s.r2), Axis::X);
+            add(out, 13, name, angle(s.a, s.b, s.t, s.r1, s.r2), Axis::X, area);
         } else {
-            add(out, 14, name, angle(s.a, s.b, s.t, s.r1, s.r2), Axis::X);
-            add(out, 15, name, angle(s.b, s.a, s.t, s.r1, s.r2), Axis::X);
+            add(out, 14, name, angle(s.a, s.b, s.t, s.r1, s.r2), Axis::X, area);
+            add(out, 15, name, angle(s.b, s.a, s.t, s.r1, s.r2), Axis::X, area);
         }
     }
 }
@@ -438,30 +458,30 @@ std::vector<Entry> steel() {
                {125, 125, 6.5, 9, 8},  {150, 75, 5, 7, 8},     {148, 100, 6, 9, 8},
                {150, 150, 7, 10, 8},   {175, 90, 5, 8, 8},     {175, 175, 7.5, 11, 13},
                {198, 99, 4.5, 7, 8},   {200, 100, 5.5, 8, 8},  {194, 150, 6, 9, 8},
-               {200, 200, 8, 12, 13},  {200, 204, 12, 12, 13}, {248, 124, 5, 8, 8},
-               {250, 125, 6, 9, 8},    {244, 175, 7, 11, 13},  {244, 252, 11, 11, 13},
-               {248, 249, 8, 13, 13},  {250, 250, 9, 14, 13},  {250, 255, 14, 14, 13},
-               {298, 149, 5.5, 8, 13}, {300, 150, 6.5, 9, 13}, {294, 200, 8, 12, 13},
-               {298, 201, 9, 14, 13},  {294, 302, 12, 12, 13}, {298, 299, 9, 14, 13},
-               {300, 300, 10, 15, 13}, {300, 305, 15, 15, 13}, {304, 301, 11, 17, 13},
-               {310, 305, 15, 20, 13}, {310, 310, 20, 20, 13}, {346, 174, 6, 9, 13},
-               {350, 175, 7, 11, 13},  {354, 176, 8, 13, 13},  {336, 249, 8, 12, 13},
-               {340, 250, 9, 14, 13},  {338, 351, 13, 13, 13}, {344, 348, 10, 16, 13},
-               {344, 354, 16, 16, 13}, {350, 350, 12, 19, 13}, {350, 357, 19, 19, 13},
-               {396, 199, 7, 11, 13},  {400, 200, 8, 13, 13},  {404, 201, 9, 15, 13},
-               {386, 299, 9, 14, 13},  {390, 300, 10, 16, 13}, {388, 402, 15, 15, 22},
-               {394, 398, 11, 18, 22}, {394, 405, 18, 18, 22}, {400, 400, 13, 21, 22},
-               {400, 408, 21, 21, 22}, {406, 403, 16, 24, 22}, {414, 405, 18, 28, 22},
-               {428, 407, 20, 35, 22}, {458, 417, 30, 50, 22}, {498, 432, 45, 70, 22},
-               {446, 199, 8, 12, 13},  {450, 200, 9, 14, 13},  {434, 299, 10, 15, 13},
-               {440, 300, 11, 18, 13}, {496, 199, 9, 14, 13},  {500, 200, 10, 16, 13},
-               {506, 201, 11, 19, 13}, {482, 300, 11, 15, 13}, {488, 300, 11, 18, 13},
-               {596, 199, 10, 15, 13}, {600, 200, 11, 17, 13}, {606, 201, 12, 20, 13},
-               {612, 202, 13, 23, 13}, {582, 300, 12, 17, 13}, {588, 300, 12, 20, 13},
-               {594, 302, 14, 23, 13}, {692, 300, 13, 20, 18}, {700, 300, 13, 24, 18},
-               {708, 302, 15, 28, 18}, {792, 300, 14, 22, 18}, {800, 300, 14, 26, 18},
-               {808, 302, 16, 30, 18}, {890, 299, 15, 23, 18}, {900, 300, 16, 28, 18},
-               {912, 302, 18, 34, 18}, {918, 303, 19, 37, 18}},
+               {200, 200, 8, 12, 13},  {200, 204, 12, 12, 13}, {208, 202, 10, 16, 13},
+               {248, 124, 5, 8, 8},    {250, 125, 6, 9, 8},    {244, 175, 7, 11, 13},
+               {244, 252, 11, 11, 13}, {248, 249, 8, 13, 13},  {250, 250, 9, 14, 13},
+               {250, 255, 14, 14, 13}, {298, 149, 5.5, 8, 13}, {300, 150, 6.5, 9, 13},
+               {294, 200, 8, 12, 13},  {298, 201, 9, 14, 13},  {294, 302, 12, 12, 13},
+               {298, 299, 9, 14, 13},  {300, 300, 10, 15, 13}, {300, 305, 15, 15, 13},
+               {304, 301, 11, 17, 13}, {310, 305, 15, 20, 13}, {310, 310, 20, 20, 13},
+               {346, 174, 6, 9, 13},   {350, 175, 7, 11, 13},  {354, 176, 8, 13, 13},
+               {336, 249, 8, 12, 13},  {340, 250, 9, 14, 13},  {338, 351, 13, 13, 13},
+               {344, 348, 10, 16, 13}, {344, 354, 16, 16, 13}, {350, 350, 12, 19, 13},
+               {350, 357, 19, 19, 13}, {396, 199, 7, 11, 13},  {400, 200, 8, 13, 13},
+               {404, 201, 9, 15, 13},  {386, 299, 9, 14, 13},  {390, 300, 10, 16, 13},
+               {388, 402, 15, 15, 22}, {394, 398, 11, 18, 22}, {394, 405, 18, 18, 22},
+               {400, 400, 13, 21, 22}, {400, 408, 21, 21, 22}, {406, 403, 16, 24, 22},
+               {414, 405, 18, 28, 22}, {428, 407, 20, 35, 22}, {458, 417, 30, 50, 22},
+               {498, 432, 45, 70, 22}, {446, 199, 8, 12, 13},  {450, 200, 9, 14, 13},
+               {434, 299, 10, 15, 13}, {440, 300, 11, 18, 13}, {496, 199, 9, 14, 13},
+               {500, 200, 10, 16, 13}, {506, 201, 11, 19, 13}, {482, 300, 11, 15, 13},
+               {488, 300, 11, 18, 13}, {596, 199, 10, 15, 13}, {600, 200, 11, 17, 13},
+               {606, 201, 12, 20, 13}, {612, 202, 13, 23, 13}, {582, 300, 12, 17, 13},
+               {588, 300, 12, 20, 13}, {594, 302, 14, 23, 13}, {692, 300, 13, 20, 18},
+               {700, 300, 13, 24, 18}, {708, 302, 15, 28, 18}, {792, 300, 14, 22, 18},
+               {800, 300, 14, 26, 18}, {808, 302, 16, 30, 18}, {890, 299, 15, 23, 18},
+               {900, 300, 16, 28, 18}, {912, 302, 18, 34, 18}, {918, 303, 19, 37, 18}},
          9, 10);
     struct ChannelSize {
         double h, b, t1, t2, r1, r2;
@@ -484,8 +504,9 @@ std::vector<Entry> steel() {
                                                          {380, 100, 13, 20, 24, 12}}) {
         const Properties p = channel(c.h, c.b, c.t1, c.t2, c.r1, c.r2, 5);
         const std::string name = "[-" + dims({c.h, c.b, c.t1, c.t2});
-        add(out, 11, name, p, Axis::X);
-        add(out, 12, name, p, Axis::Y);
+        const double area = channelArea(c.h, c.b, c.t1, c.t2, c.r1, c.r2);
+        add(out, 11, name, p, Axis::X, area);
+        add(out, 12, name, p, Axis::Y, area);
     }
     // JIS G 3192 equal and unequal angles with their root radius r1 and toe radius r2.
     addAngles(out, {{25, 25, 3, 4, 2},       {30, 30, 3, 4, 2},       {40, 40, 3, 4.5, 2},

@@ -5,11 +5,6 @@
 namespace app {
 namespace {
 
-// The load-case screen of each structure, by `hari`.
-constexpr ScreenId kLoadCaseScreens[] = {ScreenId::Form片持0,  ScreenId::Form片持0,
-                                         ScreenId::FormSuiCho, ScreenId::Form両端0,
-                                         ScreenId::Form両端1,  ScreenId::FormPinKo};
-
 // The screens a pass leaves loaded, in the order the restart unloads them: Form梁形式1 last.
 constexpr ScreenId kUnloadedByRestart[] = {ScreenId::Form入力計算, ScreenId::Form材サイズ選択,
                                            ScreenId::Form断面選択, ScreenId::Form入力断面他,
@@ -53,8 +48,21 @@ QString screenName(ScreenId id) {
 }
 
 ScreenId Flow::loadCaseScreen() const {
-    const int hari = registry_.state().hari;
-    return hari >= 1 && hari <= 5 ? kLoadCaseScreens[hari] : ScreenId::Form片持0;
+    const std::optional<beam::Structure> hari = registry_.state().hari;
+    if (!hari) return ScreenId::Form片持0;
+    switch (*hari) {
+    case beam::Structure::Cantilever:
+        return ScreenId::Form片持0;
+    case beam::Structure::VerticalCantilever:
+        return ScreenId::FormSuiCho;
+    case beam::Structure::SimplySupported:
+        return ScreenId::Form両端0;
+    case beam::Structure::FixedBothEnds:
+        return ScreenId::Form両端1;
+    case beam::Structure::PinnedFixed:
+        break;
+    }
+    return ScreenId::FormPinKo;
 }
 
 void Flow::forward(Screen& from, ScreenId to, bool fresh) {
@@ -72,7 +80,7 @@ ScreenId Flow::previous(ScreenId from) const {
     case ScreenId::Form断面選択:
         // The beam road always has a structure; should it lack one, the opening screen is
         // the way back rather than no window at all.
-        if (s.FlgOpen == Road::SectionProperties || s.hari < 1 || s.hari > 5)
+        if (s.FlgOpen == Road::SectionProperties || !s.hari)
             return ScreenId::FormOpen;
         return loadCaseScreen();
     case ScreenId::Form材サイズ選択:

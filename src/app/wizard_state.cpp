@@ -4,12 +4,14 @@
 
 namespace app {
 
-beam::Inputs beamInputs(const WizardState& s) {
+std::optional<beam::Inputs> beamInputs(const WizardState& s) {
+    const std::optional<beam::LoadCase> loadCase = s.loadCase();
+    if (!loadCase) return std::nullopt;
     const CalcInput& c = s.calc;
     const auto value = [](const QString& t) { return numtext::value(t.toStdString()); };
     beam::Inputs in;
-    in.structure = static_cast<beam::Structure>(s.hari);
-    in.loadCase = s.loadCase();
+    in.structure = *s.hari;
+    in.loadCase = *loadCase;
     in.loadMode = c.Pw;
     in.loadN = beam::toNewtons(value(c.TextHEN1), c.FlgKajutani);
     in.spanMm = value(c.TextHEN2);

@@ -64,11 +64,19 @@ struct CalcInput {
 struct WizardState {
     Road FlgOpen = Road::BeamCalculation; // FormOpen
 
-    int hari = 0; // Form梁形式1: 1 cantilever ... 5 pinned and fixed; 0 before the first choice
-    // The load case each structure's load-case screen last chose (`haritype`), by `hari`;
+    std::optional<beam::Structure> hari; // Form梁形式1; none before the first choice
+    // The load case each structure's load-case screen last chose (`haritype`), by structure;
     // kept through a restart, as the screens keep it.
-    std::array<int, 6> haritype{};
-    int loadCase() const { return hari >= 1 && hari <= 5 ? haritype[hari] : 0; }
+    std::optional<beam::LoadCase>& haritype(beam::Structure s) {
+        return haritype_[static_cast<std::size_t>(s) - 1];
+    }
+    std::optional<beam::LoadCase> haritype(beam::Structure s) const {
+        return haritype_[static_cast<std::size_t>(s) - 1];
+    }
+    // The load case of the structure chosen; none until both are chosen.
+    std::optional<beam::LoadCase> loadCase() const {
+        return hari ? haritype(*hari) : std::nullopt;
+    }
 
     // Form断面選択: the material, its five value boxes as they went on, and the shape.
     MaterialRecord material;
@@ -92,9 +100,13 @@ struct WizardState {
 
     // The check as a document: its title and member name (件名, 部材名), typed by the user.
     QString 件名, 部材名;
+
+private:
+    std::array<std::optional<beam::LoadCase>, 5> haritype_{};
 };
 
-// The calculation's inputs for the check the state holds, as Form入力計算 calculates it.
-beam::Inputs beamInputs(const WizardState& s);
+// The calculation's inputs for the check the state holds, as Form入力計算 calculates it; none
+// until a structure and its load case are chosen.
+std::optional<beam::Inputs> beamInputs(const WizardState& s);
 
 } // namespace app

@@ -9,36 +9,36 @@ namespace beam {
 
 namespace {
 
-bool validCase(Structure structure, int loadCase) {
+bool validCase(Structure structure, LoadCase loadCase) {
     const int s = static_cast<int>(structure);
-    return s >= 1 && s <= 5 && loadCase >= kLoadCase1 && loadCase <= kLoadCase3;
+    return s >= 1 && s <= 5 && loadCase >= LoadCase::Case1 && loadCase <= LoadCase::Case3;
 }
 
 bool isCantilever(Structure structure) {
     return structure == Structure::Cantilever || structure == Structure::VerticalCantilever;
 }
 
-Calculation runRoutine(Structure structure, int loadCase, const Load& load, const Member& m) {
+Calculation runRoutine(Structure structure, LoadCase loadCase, const Load& load, const Member& m) {
     const bool vertical = structure == Structure::VerticalCantilever;
     switch (structure) {
     case Structure::Cantilever:
     case Structure::VerticalCantilever:
-        return loadCase == kLoadCase1   ? calc11(load, m, vertical)
-               : loadCase == kLoadCase2 ? calc12(load, m, vertical)
+        return loadCase == LoadCase::Case1   ? calc11(load, m, vertical)
+               : loadCase == LoadCase::Case2 ? calc12(load, m, vertical)
                                         : calc13(load, m, vertical);
     case Structure::SimplySupported:
-        return loadCase == kLoadCase1   ? calc31(load, m)
-               : loadCase == kLoadCase2 ? calc32(load, m)
+        return loadCase == LoadCase::Case1   ? calc31(load, m)
+               : loadCase == LoadCase::Case2 ? calc32(load, m)
                                         : calc33(load, m);
     case Structure::FixedBothEnds:
-        return loadCase == kLoadCase1   ? calc41(load, m)
-               : loadCase == kLoadCase2 ? calc42(load, m)
+        return loadCase == LoadCase::Case1   ? calc41(load, m)
+               : loadCase == LoadCase::Case2 ? calc42(load, m)
                                         : calc43(load, m);
     case Structure::PinnedFixed:
         break;
     }
-    return loadCase == kLoadCase1   ? calc51(load, m)
-           : loadCase == kLoadCase2 ? calc52(load, m)
+    return loadCase == LoadCase::Case1   ? calc51(load, m)
+           : loadCase == LoadCase::Case2 ? calc52(load, m)
                                     : calc53(load, m);
 }
 
@@ -61,12 +61,12 @@ Outcome finish(Outcome out, const Inputs& in) {
 
 } // namespace
 
-bool usesL1(Structure structure, int loadCase) {
-    return isCantilever(structure) ? loadCase == kLoadCase3 : loadCase == kLoadCase2;
+bool usesL1(Structure structure, LoadCase loadCase) {
+    return isCantilever(structure) ? loadCase == LoadCase::Case3 : loadCase == LoadCase::Case2;
 }
 
-bool isDistributed(Structure structure, int loadCase) {
-    return isCantilever(structure) ? loadCase != kLoadCase1 : loadCase == kLoadCase3;
+bool isDistributed(Structure structure, LoadCase loadCase) {
+    return isCantilever(structure) ? loadCase != LoadCase::Case1 : loadCase == LoadCase::Case3;
 }
 
 std::string_view problemMessage(Problem problem) {
@@ -90,7 +90,7 @@ std::string_view problemMessage(Problem problem) {
     }
 }
 
-std::string_view formulaCaption(Structure structure, int loadCase) {
+std::string_view formulaCaption(Structure structure, LoadCase loadCase) {
     if (!validCase(structure, loadCase)) return "";
     static constexpr std::string_view captions[4][3] = {
         {"M=-P*L δ=P*L^3/(3EI)", "M=-ω*L~2/2 δ=ω*L^4/(8EI)",
@@ -106,13 +106,13 @@ std::string_view formulaCaption(Structure structure, int loadCase) {
     };
     const int s = static_cast<int>(structure);
     const int row = s <= 2 ? 0 : s - 2;
-    return captions[row][loadCase - 1];
+    return captions[row][static_cast<int>(loadCase) - 1];
 }
 
 Outcome calcDispatch(const Inputs& in) {
     Outcome out;
     const Structure structure = in.structure;
-    const int loadCase = in.loadCase;
+    const LoadCase loadCase = in.loadCase;
     if (!validCase(structure, loadCase)) {
         out.problem = Problem::UnknownCase;
         return finish(std::move(out), in);

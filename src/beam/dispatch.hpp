@@ -31,22 +31,29 @@ enum class Structure {
     PinnedFixed = 5,
 };
 
-// Load cases, the code `haritype` (1 to 3). Cantilevers: a point load at the free end, a
-// uniform load over the whole length, a uniform load over L1 at the free end. Beams on two
-// supports: a point load at mid-span, a point load at L1 from the left end, a uniform load
-// over the span.
-inline constexpr int kLoadCase1 = 1;
-inline constexpr int kLoadCase2 = 2;
-inline constexpr int kLoadCase3 = 3;
+// Load cases, the code `haritype`. Cantilevers: a point load at the free end, a uniform load
+// over the whole length, a uniform load over L1 at the free end. Beams on two supports: a point
+// load at mid-span, a point load at L1 from the left end, a uniform load over the span.
+enum class LoadCase {
+    Case1 = 1,
+    Case2 = 2,
+    Case3 = 3,
+};
+
+// Every structure and every load case, in the order of their codes.
+inline constexpr Structure kStructures[] = {Structure::Cantilever, Structure::VerticalCantilever,
+                                            Structure::SimplySupported, Structure::FixedBothEnds,
+                                            Structure::PinnedFixed};
+inline constexpr LoadCase kLoadCases[] = {LoadCase::Case1, LoadCase::Case2, LoadCase::Case3};
 
 // Whether the case reads L1 (`TextHEN3`).
-bool usesL1(Structure structure, int loadCase);
+bool usesL1(Structure structure, LoadCase loadCase);
 // Whether the load may be entered per metre (`CmdP` / `Cmdw`).
-bool isDistributed(Structure structure, int loadCase);
+bool isDistributed(Structure structure, LoadCase loadCase);
 
 struct Inputs {
     Structure structure = Structure::Cantilever;
-    int loadCase = kLoadCase1;
+    LoadCase loadCase = LoadCase::Case1;
     LoadMode loadMode = LoadMode::Total; // ignored for point loads
     double loadN = 0;                    // WN: the load in N (N/m per metre), see toNewtons
     double spanMm = 0;                   // LA
@@ -101,6 +108,6 @@ struct Outcome {
 Outcome calcDispatch(const Inputs& in);
 
 // The caption of `Label式` for a structure and load case ("" when there is none).
-std::string_view formulaCaption(Structure structure, int loadCase);
+std::string_view formulaCaption(Structure structure, LoadCase loadCase);
 
 } // namespace beam

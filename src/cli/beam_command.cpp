@@ -121,11 +121,11 @@ std::string_view structureName(beam::Structure s) {
     return "一端ピン・他端固定梁";
 }
 
-std::string_view loadCaseName(beam::Structure s, int loadCase) {
+std::string_view loadCaseName(beam::Structure s, beam::LoadCase loadCase) {
     const bool cantilever =
         s == beam::Structure::Cantilever || s == beam::Structure::VerticalCantilever;
-    if (loadCase == beam::kLoadCase1) return cantilever ? "先端集中荷重" : "中央集中荷重";
-    if (loadCase == beam::kLoadCase2) return cantilever ? "全長等分布荷重" : "L1 位置の集中荷重";
+    if (loadCase == beam::LoadCase::Case1) return cantilever ? "先端集中荷重" : "中央集中荷重";
+    if (loadCase == beam::LoadCase::Case2) return cantilever ? "全長等分布荷重" : "L1 位置の集中荷重";
     return cantilever ? "先端 L1 部分の等分布荷重" : "全長等分布荷重";
 }
 
@@ -202,7 +202,7 @@ int beamCommand(std::span<const std::string> args, std::ostream& out, std::ostre
 
     beam::Inputs in;
     in.structure = static_cast<beam::Structure>(*structure);
-    in.loadCase = *loadCase;
+    in.loadCase = static_cast<beam::LoadCase>(*loadCase);
     if (o.has("per-metre")) {
         if (!beam::isDistributed(in.structure, in.loadCase))
             return usageError(err, "--per-metre applies to a uniform load only");

@@ -11,30 +11,30 @@ Form梁形式1::Form梁形式1(app::Registry& registry)
                     QStringLiteral("前へ戻る"),
                     {
                         {"Image片持1", ":/assets/structure_cantilever.svg",
-                         QStringLiteral(" 片持   "), BeamType::Cantilever},
+                         QStringLiteral(" 片持   "), code(beam::Structure::Cantilever)},
                         {"Img垂直", ":/assets/structure_vertical.svg",
-                         QStringLiteral(" 片持垂直   "), BeamType::VerticalCantilever},
+                         QStringLiteral(" 片持垂直   "), code(beam::Structure::VerticalCantilever)},
                         {"Image両端支持", ":/assets/structure_simple.svg",
-                         QStringLiteral(" 両端支持    "), BeamType::SimplySupported},
+                         QStringLiteral(" 両端支持    "), code(beam::Structure::SimplySupported)},
                         {"Image両端固定", ":/assets/structure_fixed.svg",
-                         QStringLiteral(" 両端固定    "), BeamType::FixedBothEnds},
+                         QStringLiteral(" 両端固定    "), code(beam::Structure::FixedBothEnds)},
                         {"Imageピン固", ":/assets/structure_pinfixed.svg",
-                         QStringLiteral(" ピン ＆ 固定   "), BeamType::PinnedFixed},
+                         QStringLiteral(" ピン ＆ 固定   "), code(beam::Structure::PinnedFixed)},
                     }}) {}
 
 void Form梁形式1::pictureClicked(const Choice& choice) {
     markChoice(choice);
-    state().hari = choice.value;
+    state().hari = static_cast<beam::Structure>(choice.value);
 }
 
 void Form梁形式1::pictureDoubleClicked(const Choice& choice) {
-    state().hari = choice.value;
+    state().hari = static_cast<beam::Structure>(choice.value);
     GoToLoadCaseScreen();
 }
 
 void Form梁形式1::GoToLoadCaseScreen() {
-    int& hari = state().hari;
-    if (hari < BeamType::Cantilever || hari > BeamType::PinnedFixed) hari = BeamType::Cantilever;
+    std::optional<beam::Structure>& hari = state().hari;
+    if (!hari) hari = beam::Structure::Cantilever;
     flow().forward(*this, flow().loadCaseScreen());
 }
 

@@ -355,12 +355,13 @@ void buildJudgement(QWidget& w, CalcControls& c) {
 }
 
 void buildPicturesAndButtons(QWidget& w, CalcControls& c) {
-    for (int s = 1; s <= 5; ++s)
-        for (int lc = 1; lc <= 3; ++lc) {
+    for (const beam::Structure s : beam::kStructures)
+        for (const beam::LoadCase lc : beam::kLoadCases) {
             const CasePictures names = casePictureNames(s, lc);
-            const QString stem = QStringLiteral("%1_%2.svg")
-                                     .arg(QLatin1String(kStructureArt[s - 1].fileStem))
-                                     .arg(lc);
+            const QString stem =
+                QStringLiteral("%1_%2.svg")
+                    .arg(QLatin1String(kStructureArt[static_cast<std::size_t>(s) - 1].fileStem))
+                    .arg(static_cast<int>(lc));
             addPicture(&w, names.load, kLoadPictureRect,
                        QStringLiteral(":/assets/calc_load_") + stem)
                 ->hide();
@@ -411,11 +412,10 @@ void buildPicturesAndButtons(QWidget& w, CalcControls& c) {
 
 } // namespace
 
-CasePictures casePictureNames(int structure, int loadCase) {
-    if (structure < 1 || structure > 5 || loadCase < 1 || loadCase > 3) return {};
-    const StructureArt& a = kStructureArt[structure - 1];
-    const QString base =
-        QStringLiteral("Img入力") + name(a.namePart) + name(a.caseParts[loadCase - 1]);
+CasePictures casePictureNames(beam::Structure structure, beam::LoadCase loadCase) {
+    const StructureArt& a = kStructureArt[static_cast<std::size_t>(structure) - 1];
+    const QString base = QStringLiteral("Img入力") + name(a.namePart) +
+                         name(a.caseParts[static_cast<std::size_t>(loadCase) - 1]);
     return {base, base + QLatin1Char('M')};
 }
 

@@ -81,11 +81,11 @@ struct CalcControls {
 CalcControls buildCalcControls(QWidget& w);
 
 // The load picture and the moment picture of a structure and load case ("Img入力片集",
-// "Img入力片集M", ...), by name; empty names for a case without pictures.
+// "Img入力片集M", ...), by name.
 struct CasePictures {
     QString load, moment;
 };
-CasePictures casePictureNames(int structure, int loadCase);
+CasePictures casePictureNames(beam::Structure structure, beam::LoadCase loadCase);
 
 // The control name of the section picture of a shape code; empty for a code without one.
 QString sectionPictureName(int code);

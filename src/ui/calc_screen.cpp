@@ -26,7 +26,6 @@
 #include "ui/gauge_canvas.hpp"
 #include "ui/keypad_host.hpp"
 #include "ui/keypad_widget.hpp"
-#include "ui/wizard_codes.hpp"
 
 namespace ui {
 
@@ -234,12 +233,10 @@ void Form入力計算::KajutaniSet() {
 
 void Form入力計算::KajuLabelSet() {
     if (!isLoaded()) return;
-    const int hari = static_cast<int>(structure());
-    const int lc = loadCase();
-    if (hari < BeamType::Cantilever || hari > BeamType::PinnedFixed) return;
-    if (lc < beam::kLoadCase1 || lc > beam::kLoadCase3) return;
+    const std::optional<Case> bc = beamCase();
+    if (!bc) return;
     const QString& u = kajutan;
-    if (!beam::isDistributed(structure(), lc)) {
+    if (!beam::isDistributed(bc->structure, bc->loadCase)) {
         c_->caption[0]->setCaption(QStringLiteral("荷重を入力( ") + u + QStringLiteral(" )"));
         return;
     }
@@ -274,9 +271,10 @@ void Form入力計算::calcDispatch() {
     if (!isLoaded()) return;
     CalcControls& c = *c_;
     publishInput();
-    beam::Inputs in = app::beamInputs(state());
-    in.shown = shownSi(c);
-    const beam::Outcome out = beam::calcDispatch(in);
+    std::optional<beam::Inputs> in = app::beamInputs(state());
+    if (!in) return; // no case chosen: nothing to calculate
+    in->shown = shownSi(c);
+    const beam::Outcome out = beam::calcDispatch(*in);
 
     // L2 follows from L and L1 where the case has one.
     if (out.quantities && out.quantities->hen4) HEN4 = *out.quantities->hen4;

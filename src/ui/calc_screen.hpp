@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "app/screen.hpp"
 #include "beam/dispatch.hpp"
@@ -41,8 +42,12 @@ protected:
     void onLoad() override;
 
 private:
-    beam::Structure structure() const;
-    int loadCase() const;
+    // The structure and load case of the check; none until both are chosen.
+    struct Case {
+        beam::Structure structure;
+        beam::LoadCase loadCase;
+    };
+    std::optional<Case> beamCase() const;
     void setUpCase();
     void HenLayout2();
     void HenLayout3();

@@ -14,7 +14,6 @@
 #include "ui/calc_controls.hpp"
 #include "ui/controls.hpp"
 #include "ui/gauge_canvas.hpp"
-#include "ui/wizard_codes.hpp"
 
 namespace ui {
 
@@ -27,12 +26,10 @@ void moveBy(QWidget* w, int down) {
 
 } // namespace
 
-beam::Structure Form入力計算::structure() const {
-    return static_cast<beam::Structure>(state().hari);
-}
-
-int Form入力計算::loadCase() const {
-    return state().loadCase();
+std::optional<Form入力計算::Case> Form入力計算::beamCase() const {
+    const app::WizardState& s = state();
+    if (!s.loadCase()) return std::nullopt;
+    return Case{*s.hari, *s.loadCase()};
 }
 
 void Form入力計算::takeOverValues() {
@@ -78,15 +75,15 @@ void Form入力計算::takeOverValues() {
 
 void Form入力計算::setUpCase() {
     CalcControls& c = *c_;
-    const int hari = static_cast<int>(structure());
-    const int lc = loadCase();
-    const CasePictures pictures = casePictureNames(hari, lc);
-    if (pictures.load.isEmpty()) return;
+    const std::optional<Case> bc = beamCase();
+    if (!bc) return;
+    const CasePictures pictures = casePictureNames(bc->structure, bc->loadCase);
     for (const QString& n : {pictures.load, pictures.moment})
         if (auto* p = window().findChild<Picture*>(n)) p->show();
-    const bool cantilever = hari == BeamType::Cantilever || hari == BeamType::VerticalCantilever;
-    const bool withL1 = beam::usesL1(structure(), lc);
-    if (beam::isDistributed(structure(), lc)) PwButtonShow();
+    const bool cantilever = bc->structure == beam::Structure::Cantilever ||
+                            bc->structure == beam::Structure::VerticalCantilever;
+    const bool withL1 = beam::usesL1(bc->structure, bc->loadCase);
+    if (beam::isDistributed(bc->structure, bc->loadCase)) PwButtonShow();
     KajuLabelSet();
     c.caption[1]->setCaption(withL1 && cantilever ? QStringLiteral("全長を入力(mm)")
                                                   : QStringLiteral("長さ入力(mm)"));

@@ -13,18 +13,18 @@ std::vector<Choice> twoSupportCases(const QString& prefix, const QString& pictur
                                     const QString& name) {
     return {
         {picturePrefix + "中央", ":/assets/load_" + prefix + "_center.svg",
-         "  " + name + "中央集中荷重", LoadCase::MidSpanPoint},
+         "  " + name + "中央集中荷重", code(LoadCase::MidSpanPoint)},
         {picturePrefix + "任意", ":/assets/load_" + prefix + "_l1.svg",
-         "  " + name + "任意点集中荷重", LoadCase::PointAtL1},
+         "  " + name + "任意点集中荷重", code(LoadCase::PointAtL1)},
         {picturePrefix + "分布", ":/assets/load_" + prefix + "_uniform.svg",
-         "  " + name + "分布荷重", LoadCase::Uniform},
+         "  " + name + "分布荷重", code(LoadCase::Uniform)},
     };
 }
 
 } // namespace
 
-int& LoadCaseScreen::haritype() {
-    return state().haritype[static_cast<std::size_t>(structure_)];
+std::optional<beam::LoadCase>& LoadCaseScreen::haritype() {
+    return state().haritype(structure_);
 }
 
 void LoadCaseScreen::Form_Load_Call() {
@@ -34,17 +34,17 @@ void LoadCaseScreen::Form_Load_Call() {
 
 void LoadCaseScreen::pictureClicked(const Choice& choice) {
     markChoice(choice);
-    haritype() = choice.value;
+    haritype() = static_cast<beam::LoadCase>(choice.value);
 }
 
 void LoadCaseScreen::pictureDoubleClicked(const Choice& choice) {
-    haritype() = choice.value;
+    haritype() = static_cast<beam::LoadCase>(choice.value);
     setMousePointer(app::MousePointer::Hourglass);
     GoToMaterialScreen();
 }
 
 void LoadCaseScreen::nextClicked() {
-    if (haritype() >= beam::kLoadCase1 && haritype() <= beam::kLoadCase3) {
+    if (haritype()) {
         setMousePointer(app::MousePointer::Hourglass);
         GoToMaterialScreen();
         return;
@@ -65,45 +65,45 @@ void LoadCaseScreen::backClicked() {
 }
 
 Form片持0::Form片持0(app::Registry& registry)
-    : LoadCaseScreen(registry, kId, BeamType::Cantilever,
+    : LoadCaseScreen(registry, kId, beam::Structure::Cantilever,
                      {QStringLiteral("片持-梁"),
                       QStringLiteral("  片持を選択"),
                       kBack,
                       {
                           {"Image片持集中", ":/assets/load_cantilever_point.svg",
-                           QStringLiteral("  片持集中荷重"), LoadCase::TipPoint},
+                           QStringLiteral("  片持集中荷重"), code(LoadCase::TipPoint)},
                           {"Image片持分布", ":/assets/load_cantilever_uniform.svg",
-                           QStringLiteral("  片持分布荷重"), LoadCase::UniformFull},
+                           QStringLiteral("  片持分布荷重"), code(LoadCase::UniformFull)},
                           {"Image片持分先", ":/assets/load_cantilever_partial.svg",
-                           QStringLiteral("  片持先端分布荷重"), LoadCase::UniformOverL1AtTip},
+                           QStringLiteral("  片持先端分布荷重"), code(LoadCase::UniformOverL1AtTip)},
                       }}) {}
 
 FormSuiCho::FormSuiCho(app::Registry& registry)
-    : LoadCaseScreen(registry, kId, BeamType::VerticalCantilever,
+    : LoadCaseScreen(registry, kId, beam::Structure::VerticalCantilever,
                      {QStringLiteral("片持垂直-梁"),
                       QStringLiteral("  片持垂直を選択"),
                       kBack,
                       {
                           {"Image垂直集中", ":/assets/load_vertical_point.svg",
-                           QStringLiteral("  片持垂直集中荷重"), LoadCase::TipPoint},
+                           QStringLiteral("  片持垂直集中荷重"), code(LoadCase::TipPoint)},
                           {"Image垂直分布", ":/assets/load_vertical_uniform.svg",
-                           QStringLiteral("  片持垂直分布荷重"), LoadCase::UniformFull},
+                           QStringLiteral("  片持垂直分布荷重"), code(LoadCase::UniformFull)},
                           {"Image垂直分先", ":/assets/load_vertical_partial.svg",
-                           QStringLiteral("  片持垂直先端分布荷重"), LoadCase::UniformOverL1AtTip},
+                           QStringLiteral("  片持垂直先端分布荷重"), code(LoadCase::UniformOverL1AtTip)},
                       }}) {}
 
 Form両端0::Form両端0(app::Registry& registry)
-    : LoadCaseScreen(registry, kId, BeamType::SimplySupported,
+    : LoadCaseScreen(registry, kId, beam::Structure::SimplySupported,
                      {QStringLiteral("両端支持-梁"), QStringLiteral("  両端支持を選択"), kBack,
                       twoSupportCases("simple", "Image両端支持", QStringLiteral("両端支持"))}) {}
 
 Form両端1::Form両端1(app::Registry& registry)
-    : LoadCaseScreen(registry, kId, BeamType::FixedBothEnds,
+    : LoadCaseScreen(registry, kId, beam::Structure::FixedBothEnds,
                      {QStringLiteral("両端固定-梁"), QStringLiteral("  両端固定を選択"), kBack,
                       twoSupportCases("fixed", "Image両端固定", QStringLiteral("両端固定"))}) {}
 
 FormPinKo::FormPinKo(app::Registry& registry)
-    : LoadCaseScreen(registry, kId, BeamType::PinnedFixed,
+    : LoadCaseScreen(registry, kId, beam::Structure::PinnedFixed,
                      {QStringLiteral("ピン固定-梁"), QStringLiteral("  ピン＆固定を選択"), kBack,
                       twoSupportCases("pinfixed", "Imageピン固", QStringLiteral("ピン固定"))}) {}
 

@@ -11,14 +11,15 @@ namespace ui {
 class LoadCaseScreen : public ChoiceScreen {
 public:
     // The load case this screen chose last (`haritype`), kept in the wizard's state.
-    int& haritype();
+    std::optional<beam::LoadCase>& haritype();
 
     void Form_Load_Call() override;
     // Leaves forwards to the material and section screen.
     void GoToMaterialScreen();
 
 protected:
-    LoadCaseScreen(app::Registry& registry, app::ScreenId id, int structure, ChoiceDesign design)
+    LoadCaseScreen(app::Registry& registry, app::ScreenId id, beam::Structure structure,
+                   ChoiceDesign design)
         : ChoiceScreen(registry, id, std::move(design)), structure_(structure) {}
     // Back from the material screen: the prompt as it was when the screen was left.
     void onReturn() override { Form_Load_Call(); }
@@ -28,7 +29,7 @@ protected:
     void backClicked() override;
 
 private:
-    int structure_; // the `hari` this screen serves
+    beam::Structure structure_; // the `hari` this screen serves
 };
 
 class Form片持0 final : public LoadCaseScreen {

@@ -5,27 +5,20 @@
 
 namespace ui {
 
-// The beam structures (`hari`) as the calculation numbers them; 0 before the first choice.
-namespace BeamType {
-inline constexpr int None = 0;
-inline constexpr int Cantilever = static_cast<int>(beam::Structure::Cantilever);
-inline constexpr int VerticalCantilever = static_cast<int>(beam::Structure::VerticalCantilever);
-inline constexpr int SimplySupported = static_cast<int>(beam::Structure::SimplySupported);
-inline constexpr int FixedBothEnds = static_cast<int>(beam::Structure::FixedBothEnds);
-inline constexpr int PinnedFixed = static_cast<int>(beam::Structure::PinnedFixed);
-} // namespace BeamType
-
-// Load cases (`haritype`) as the calculation numbers them; 0 before the first choice.
+// The load cases (`haritype`) by what they mean on each kind of structure.
 namespace LoadCase {
-inline constexpr int None = 0;
 // Cantilevers
-inline constexpr int TipPoint = beam::kLoadCase1;
-inline constexpr int UniformFull = beam::kLoadCase2;
-inline constexpr int UniformOverL1AtTip = beam::kLoadCase3;
+inline constexpr beam::LoadCase TipPoint = beam::LoadCase::Case1;
+inline constexpr beam::LoadCase UniformFull = beam::LoadCase::Case2;
+inline constexpr beam::LoadCase UniformOverL1AtTip = beam::LoadCase::Case3;
 // Beams on two supports
-inline constexpr int MidSpanPoint = beam::kLoadCase1;
-inline constexpr int PointAtL1 = beam::kLoadCase2;
-inline constexpr int Uniform = beam::kLoadCase3;
+inline constexpr beam::LoadCase MidSpanPoint = beam::LoadCase::Case1;
+inline constexpr beam::LoadCase PointAtL1 = beam::LoadCase::Case2;
+inline constexpr beam::LoadCase Uniform = beam::LoadCase::Case3;
 } // namespace LoadCase
+
+// The code a choice picture carries for a structure or a load case.
+constexpr int code(beam::Structure s) { return static_cast<int>(s); }
+constexpr int code(beam::LoadCase c) { return static_cast<int>(c); }
 
 } // namespace ui

@@ -35,10 +35,13 @@ struct Choices {
 
 Choices loadCaseChoices(int hari, std::vector<Pick> picks) {
     return {[hari](app::Registry& r) -> app::Screen& {
-                r.state().hari = hari;
+                r.state().hari = beam::Structure(hari);
                 return loadCaseScreen(r);
             },
-            [hari](app::WizardState& s) { return s.haritype[hari]; },
+            [hari](app::WizardState& s) {
+                const auto c = s.haritype(beam::Structure(hari));
+                return c ? int(*c) : 0;
+            },
             "Label2",
             "",
             std::move(picks),
@@ -52,7 +55,7 @@ TEST(ChoiceScreens, AClickFramesAndNamesAChoiceAndADoubleClickGoesOn) {
     const Choices screens[] = {
         {[](app::Registry& r) -> app::Screen& { return r.screen<FormOpen>(); }},
         {[](app::Registry& r) -> app::Screen& { return r.screen<Form梁形式1>(); },
-         [](app::WizardState& s) { return s.hari; }, "Label2", "",
+         [](app::WizardState& s) { return s.hari ? int(*s.hari) : 0; }, "Label2", "",
          {{"Image片持1", " 片持   ", 1}, {"Img垂直", " 片持垂直   ", 2},
           {"Image両端支持", " 両端支持    ", 3}, {"Imageピン固", " ピン ＆ 固定   ", 5},
           {"Image両端固定", " 両端固定    ", 4}},
@@ -114,7 +117,7 @@ TEST(ChoiceScreens, NextWithoutAChoice) {
     ProgramRun run;
     run.registry.screen<Form梁形式1>().show();
     click(run.registry.screen<Form梁形式1>().control<QWidget>("Commandtugi"));
-    EXPECT_EQ(run.registry.state().hari, BeamType::Cantilever);
+    EXPECT_EQ(run.registry.state().hari, beam::Structure::Cantilever);
     Form片持0& s = run.registry.screen<Form片持0>();
     EXPECT_EQ(visibleWindows(), QStringList{"Form片持0"});
     click(s.control<QWidget>("Commandtugi"));

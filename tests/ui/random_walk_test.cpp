@@ -243,11 +243,11 @@ struct Walk {
     void checkResults() {
         app::Registry& r = program->registry;
         Form入力計算& s = r.screen<Form入力計算>();
-        if (r.state().loadCase() == 0) return;
+        if (!r.state().loadCase()) return;
         const auto checked = [&](const char* b) { return need<QRadioButton>(s, b)->isChecked(); };
         beam::Inputs in;
-        in.structure = beam::Structure(r.state().hari);
-        in.loadCase = r.state().loadCase();
+        in.structure = *r.state().hari;
+        in.loadCase = *r.state().loadCase();
         in.loadMode = need<Label>(s, "LabelHEN1M")->caption().startsWith("分布荷重")
                           ? beam::LoadMode::PerMetre
                           : beam::LoadMode::Total;

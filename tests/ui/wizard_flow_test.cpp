@@ -83,8 +83,8 @@ TEST_F(WizardFlow, RestartUnloadsTheWizardAndKeepsTheVariables) {
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
     EXPECT_FALSE(screen<Form梁形式1>().isLoaded() || screen<Form両端1>().isLoaded() ||
                  screen<Form断面選択>().isLoaded());
-    EXPECT_EQ(run.registry.state().hari, BeamType::FixedBothEnds);
-    EXPECT_EQ(screen<Form両端1>().haritype(), LoadCase::Uniform);
+    EXPECT_EQ(run.registry.state().hari, beam::Structure::FixedBothEnds);
+    EXPECT_EQ(screen<Form両端1>().haritype(), beam::LoadCase::Case3); // the uniform load
     click(ctl<FormOpen>("ImageZI"));
     click(ctl<Form断面選択>("Commandmae"));
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
