@@ -229,6 +229,25 @@ void refusals(Shooter& shot) {
     registry.endProgram();
 }
 
+// The guide's example saved as a check (docs/examples/b1.hari), opened: the calculation screen
+// as it was saved, with "保存" for the next change, and the size screen behind it.
+void savedCheck(Shooter& shot) {
+    app::Registry registry;
+    ui::installScreens(registry);
+    registry.screen<ui::FormOpen>().show();
+    const QString file = QStringLiteral(HARI_SOURCE_DIR "/docs/examples/b1.hari");
+    if (!registry.documents().openFile(file, nullptr)) {
+        shot.miss("docs/examples/b1.hari did not open");
+        return;
+    }
+    auto& calc = registry.screen<ui::Form入力計算>();
+    shot.shoot(calc, "saved_check");
+    // "前に戻る": the size screen as the saved check chose it.
+    find<QPushButton>(calc, "Commandmae")->click();
+    shot.shoot(registry.screen<ui::Form材サイズ選択>(), "saved_check_back");
+    registry.endProgram();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -262,5 +281,6 @@ int main(int argc, char** argv) {
     sectionCalculator(shot, "ImageH縦a", {"100", "150", "200", "10", "8", "12"}, "unequal_i");
     beamThroughCalculator(shot);
     refusals(shot);
+    savedCheck(shot);
     return shot.written == shot.tried ? 0 : 1;
 }

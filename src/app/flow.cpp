@@ -2,6 +2,8 @@
 
 #include "app/registry.hpp"
 
+#include <vector>
+
 namespace app {
 namespace {
 
@@ -116,6 +118,38 @@ void Flow::restart() {
     mae.MaeFlgKajutani.reset();
     mae.MaeFlgSaisho = true;
     registry_.screen(ScreenId::FormOpen).show();
+}
+
+void Flow::openCheck(const WizardState& saved, QStringList& notes) {
+    for (ScreenId id : kUnloadedByRestart)
+        if (Screen* s = registry_.existing(id)) unloadQuietly(*s);
+    WizardState& s = registry_.state();
+    s.FlgOpen = saved.FlgOpen;
+    s.mae = {}; // the calculation starts on the saved inputs, not on earlier ones
+    s.件名 = saved.件名;
+    s.部材名 = saved.部材名;
+    const bool beamRoad = saved.FlgOpen == Road::BeamCalculation;
+    std::vector<ScreenId> road;
+    if (beamRoad) {
+        s.hari = saved.hari;
+        road = {ScreenId::Form梁形式1, loadCaseScreen()};
+    }
+    road.push_back(ScreenId::Form断面選択);
+    road.push_back(ScreenId::Form材サイズ選択);
+    if (!beamRoad || saved.Flg入力断面他 == SectionSource::Calculator)
+        road.push_back(ScreenId::Form入力断面他);
+    if (beamRoad) road.push_back(ScreenId::Form入力計算);
+    for (ScreenId id : road) {
+        Screen& screen = registry_.screen(id);
+        screen.load();
+        screen.restore(saved, notes);
+    }
+    registry_.screen(road.back()).show();
+    registry_.screen(ScreenId::FormOpen).hide();
+}
+
+bool Flow::mayEndProgram(Screen& from) {
+    return registry_.documents().mayEnd(from.isLoaded() ? &from.window() : nullptr);
 }
 
 bool Flow::unloadEndsProgram(ScreenId id) const {

@@ -14,11 +14,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace app {
 
 class Registry;
 class Screen;
+struct WizardState;
 
 enum class ScreenId {
     FormOpen,
@@ -50,8 +52,16 @@ public:
     // input forgotten at the next calculation, and FormOpen shown.
     void restart();
 
+    // A saved check: every screen unloaded, then each screen of its road loaded and given the
+    // saved choices as if the user had walked it, the last one shown. What a screen could not
+    // take as saved is said in `notes`.
+    void openCheck(const WizardState& saved, QStringList& notes);
+
     // Whether the unload of `id` now ends the program: the close box or an end button.
     bool unloadEndsProgram(ScreenId id) const;
+    // Whether the program may end now, from a window of `from`: a check that came from a file
+    // or was saved and has changed since is offered to be saved first.
+    bool mayEndProgram(Screen& from);
 
     // The load-case screen of the chosen structure; the cantilever's when there is none yet.
     ScreenId loadCaseScreen() const;

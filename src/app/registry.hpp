@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/documents.hpp"
 #include "app/flow.hpp"
 #include "app/screen.hpp"
 #include "app/services.hpp"
@@ -40,6 +41,9 @@ public:
     Flow& flow() { return flow_; }
 
     Beeper& beeper() { return *beeper_; }
+    DocumentDialogs& documentDialogs() { return *documentDialogs_; }
+    void setDocumentDialogs(std::unique_ptr<DocumentDialogs> d) { documentDialogs_ = std::move(d); }
+    Documents& documents() { return documents_; }
     PrintService& printer() { return *printer_; }
     // The print preview of the reports: Qt's unless another was set.
     ReportPreview& reportPreview();
@@ -68,6 +72,8 @@ private:
     std::unique_ptr<ProgramEnd> end_;
     std::unique_ptr<PrintService> printer_;
     std::unique_ptr<ReportPreview> reportPreview_;
+    std::unique_ptr<DocumentDialogs> documentDialogs_ = std::make_unique<QtDocumentDialogs>();
+    Documents documents_{*this};
     std::vector<std::filesystem::path> dataFolders_;
     bool ended_ = false;
 };

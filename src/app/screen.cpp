@@ -140,7 +140,7 @@ void Screen::hide() {
 void Screen::unload() {
     if (!window_) return;
     onUnload();
-    if (registry_.flow().unloadEndsProgram(id_)) endProgram();
+    if (registry_.flow().unloadEndsProgram(id_)) registry_.endProgram();
     // The handler that asked for the unload may belong to a control of this window: let Qt
     // delete the window once that handler has returned.
     FormWindow* w = window_;
@@ -152,6 +152,9 @@ void Screen::unload() {
 
 void Screen::closedByUser() {
     if (registry_.hasEnded()) return;
+    // The close box ends the program: a check with changes since it was saved may keep it.
+    if (isLoaded() && registry_.flow().unloadEndsProgram(id_) && !registry_.flow().mayEndProgram(*this))
+        return;
     unload();
 }
 
@@ -166,7 +169,7 @@ void Screen::setMousePointer(MousePointer p) {
 }
 
 void Screen::endProgram() {
-    registry_.endProgram();
+    if (registry_.flow().mayEndProgram(*this)) registry_.endProgram();
 }
 
 void Screen::beep() {

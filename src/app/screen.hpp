@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "app/flow.hpp"
@@ -58,6 +59,12 @@ public:
     void unload();
     // The flow has come back to this screen from a later one.
     virtual void onReturn() {}
+    // Opening a saved check, just after the load: take the choices `saved` holds as if the
+    // user had made them and publish them as going on would. What cannot be taken as saved
+    // is said in `notes`.
+    virtual void restore(const WizardState& saved, QStringList& notes) {
+        (void)saved, (void)notes;
+    }
 
     // The window, loading the screen first (touching a control loads its screen).
     FormWindow& window();

@@ -4,6 +4,9 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QPainter>
 #include <QPicture>
 #include <QPrintDialog>
@@ -22,6 +25,45 @@ void QtProgramEnd::end() {
     for (QWidget* w : windows)
         w->hide();
     QCoreApplication::exit(0);
+}
+
+namespace {
+const QString kCheckFilter = QStringLiteral("hari の検討 (*.hari)");
+const QString kTitle = QStringLiteral("hari");
+} // namespace
+
+std::optional<QString> QtDocumentDialogs::saveFileName(QWidget* parent, const QString& suggested) {
+    QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("検討を保存"), suggested,
+                                                kCheckFilter);
+    if (name.isEmpty()) return std::nullopt;
+    // The filter names the extension; a name typed without it still gets it.
+    if (!name.endsWith(QStringLiteral(".hari"), Qt::CaseInsensitive)) name += QStringLiteral(".hari");
+    return name;
+}
+
+std::optional<QString> QtDocumentDialogs::openFileName(QWidget* parent) {
+    const QString name =
+        QFileDialog::getOpenFileName(parent, QStringLiteral("検討を開く"), QString(), kCheckFilter);
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+}
+
+DocumentDialogs::Answer QtDocumentDialogs::askSaveChanges(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, kTitle, QStringLiteral("変更を保存しますか？"),
+                    QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return Answer::Save;
+    if (box.clickedButton() == discard) return Answer::Discard;
+    return Answer::Cancel;
+}
+
+void QtDocumentDialogs::tell(QWidget* parent, const QString& message) {
+    QMessageBox::warning(parent, kTitle, message);
 }
 
 struct QtPrintService::Impl {

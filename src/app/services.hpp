@@ -3,10 +3,11 @@
 // printer dialog.
 #pragma once
 
-#include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
+
+#include <QString>
 
 class QPrinter;
 class QWidget;
@@ -51,6 +52,22 @@ public:
                                   const Paint& paint) = 0;
 };
 
+// Saving and opening a check: the file dialogs (with the "*.hari" filter), the question before
+// the end of the program, and a message in a box.
+class DocumentDialogs {
+public:
+    virtual ~DocumentDialogs() = default;
+    // The file to save to, or nullopt when the user cancels; `suggested` is preselected.
+    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& suggested) = 0;
+    // The file to open, or nullopt when the user cancels.
+    virtual std::optional<QString> openFileName(QWidget* parent) = 0;
+    enum class Answer { Save, Discard, Cancel };
+    // "変更を保存しますか？" with 保存 / 保存しない / キャンセル.
+    virtual Answer askSaveChanges(QWidget* parent) = 0;
+    // A message the user must see (a refused file, a failed save, a size no longer listed).
+    virtual void tell(QWidget* parent, const QString& message) = 0;
+};
+
 class QtBeeper final : public Beeper {
 public:
     void beep() override;
@@ -59,6 +76,15 @@ public:
 class QtProgramEnd final : public ProgramEnd {
 public:
     void end() override;
+};
+
+// The platform's file dialogs and message boxes.
+class QtDocumentDialogs final : public DocumentDialogs {
+public:
+    std::optional<QString> saveFileName(QWidget* parent, const QString& suggested) override;
+    std::optional<QString> openFileName(QWidget* parent) override;
+    Answer askSaveChanges(QWidget* parent) override;
+    void tell(QWidget* parent, const QString& message) override;
 };
 
 // Paints a window as it is shown on a printer, scaled to the page and centred at its top, one

@@ -28,6 +28,7 @@ enum class SectionSource { SizeScreen, Calculator };
 struct MaterialRecord {
     int zaitype = 0; // material number 1..14 (a typed material keeps the last list entry's)
     QString zaisitu; // its name, e.g. "鋼材－SS400"
+    bool directEntry = false; // typed in ("リスト以外の材質"), not taken from the list
     double Dyangv = 0, Dkmagev = 0, Dkashukuv = 0, Dksendanv = 0, Dhijuv = 0; // N/mm2, sg
     double DyangvOld = 0, DkmagevOld = 0, DkashukuvOld = 0, DksendanvOld = 0; // kg/cm2
 };
@@ -89,10 +90,10 @@ struct WizardState {
     SectionTexts sizeSection;
     SectionSource Flg入力断面他 = SectionSource::SizeScreen;
 
-    // Form入力断面他: the section computed last (empty until one was), and its dimensions
-    // HEN1 … HEN6 in mm, from which a report draws it again.
+    // Form入力断面他: the section computed last (empty until one was), and the texts of its
+    // dimension fields TextHEN1 … TextHEN6 then.
     SectionTexts calculatorSection;
-    std::array<double, 6> calculatorHEN{};
+    std::array<QString, 6> calculatorDimensions;
 
     // Form入力計算.
     CalcInput calc;

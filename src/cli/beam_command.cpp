@@ -9,6 +9,8 @@
 #include "beam/dispatch.hpp"
 #include "cli/args.hpp"
 #include "cli/cli.hpp"
+#include "cli/saving.hpp"
+#include "common/shape_codes.hpp"
 #include "common/numtext.hpp"
 
 namespace cli {
@@ -25,7 +27,10 @@ constexpr std::string_view kBeamUsage =
     "     at the free end; others: 1 point load at mid-span, 2 point load at L1 from the\n"
     "     left end, 3 uniform load\n"
     "  --per-metre  the load of a uniform case is per metre, not the total\n"
-    "  lengths in mm; Z in cm3, I in cm4, E and F in N/mm2, M in kg/m\n";
+    "  lengths in mm; Z in cm3, I in cm4, E and F in N/mm2, M in kg/m\n"
+    "  --save FILE.hari --material N --area A --radius R [--title T] [--member B]\n"
+    "     also saves the check: material N of the list (1 鋼材－SS400 ... 14), the section\n"
+    "     typed in (A in cm2, R in cm), 件名 and 部材名\n";
 
 int usageError(std::ostream& err, const std::string& problem) {
     err << "hari beam: " << problem << '\n' << kBeamUsage;
@@ -176,12 +181,81 @@ Fields tableRows(const beam::Inputs& in, const Shown& s) {
     return rows;
 }
 
+// The check the command line describes, for --save: the material of the list, the section
+// properties typed in, and the inputs as given.
+int saveBeam(const Options& o, const beam::Inputs& in, beam::LoadUnit unit, std::ostream& err) {
+    for (const char* name : {"material", "area", "radius"})
+        if (!o.has(name))
+            return usageError(err, std::string("--save needs --") + name +
+                                       ": a saved check holds the whole road");
+    check::Check c;
+    c.road = check::Road::BeamCalculation;
+    c.structure = in.structure;
+    c.loadCase = in.loadCase;
+    if (!listMaterial(*o.get("material"), c.material))
+        return usageError(err, "--material takes a list entry 1 to 14");
+    c.section.source = check::SectionSource::Typed;
+    c.section.shape = shape::kDirectEntry;
+    const std::pair<const char*, std::string*> figures[] = {
+        {"area", &c.section.area}, {"mass", &c.section.mass}, {"z", &c.section.z},
+        {"i", &c.section.i},       {"radius", &c.section.radius}};
+    for (const auto& [name, figure] : figures) {
+        const auto number = check::numberText(*o.get(name));
+        if (!number) return usageError(err, std::string("--save needs a positive --") + name);
+        *figure = *number;
+    }
+    check::Inputs& t = c.inputs;
+    t.load = *o.get("load");
+    t.span = *o.get("span");
+    t.l1 = o.get("l1", "");
+    t.unit = unit;
+    t.mode = in.loadMode;
+    t.z = in.zText;
+    t.i = in.iText;
+    t.e = in.eText;
+    t.mass = in.massText;
+    t.allow = in.allowText;
+    return saveCheck("hari beam", o, c, err);
+}
+
 } // namespace
+
+int printBeam(std::string_view command, const beam::Inputs& in, OutputFormat format,
+              std::ostream& out, std::ostream& err) {
+    const beam::Outcome r = beam::calcDispatch(in);
+    if (!r.calculated()) {
+        err << command << ": " << reason(r.problem) << '\n';
+        return kNoResult;
+    }
+    if (r.problem != beam::Problem::None) err << command << ": " << reason(r.problem) << '\n';
+
+    Shown s;
+    s.results = *r.results;
+    s.old = r.old;
+    if (r.verdict) {
+        s.hantei = r.verdict->label判定;
+        s.maru = r.verdict->label丸;
+    }
+    s.formula = r.formula.value_or("");
+    switch (format) {
+    case OutputFormat::Kv:
+        writeKv(out, kvFields(s));
+        break;
+    case OutputFormat::Json:
+        writeJsonObject(out, kvFields(s));
+        out << '\n';
+        break;
+    case OutputFormat::Table:
+        writeTable(out, tableRows(in, s));
+        break;
+    }
+    return kOk;
+}
 
 int beamCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const Options o(args,
                     {"structure", "case", "load", "unit", "span", "l1", "z", "i", "e", "mass",
-                     "allow", "format"},
+                     "allow", "format", "save", "material", "area", "radius", "title", "member"},
                     {"per-metre", "help"});
     if (o.ok() && o.has("help")) {
         out << kBeamUsage;
@@ -221,34 +295,11 @@ int beamCommand(std::span<const std::string> args, std::ostream& out, std::ostre
     in.massText = *o.get("mass");
     in.allowText = *o.get("allow");
 
-    const beam::Outcome r = beam::calcDispatch(in);
-    if (!r.calculated()) {
-        err << "hari beam: " << reason(r.problem) << '\n';
-        return kNoResult;
+    if (o.has("save")) {
+        const auto saved = saveBeam(o, in, *unit, err);
+        if (saved != kOk) return saved;
     }
-    if (r.problem != beam::Problem::None) err << "hari beam: " << reason(r.problem) << '\n';
-
-    Shown s;
-    s.results = *r.results;
-    s.old = r.old;
-    if (r.verdict) {
-        s.hantei = r.verdict->label判定;
-        s.maru = r.verdict->label丸;
-    }
-    s.formula = r.formula.value_or("");
-    switch (*format) {
-    case OutputFormat::Kv:
-        writeKv(out, kvFields(s));
-        break;
-    case OutputFormat::Json:
-        writeJsonObject(out, kvFields(s));
-        out << '\n';
-        break;
-    case OutputFormat::Table:
-        writeTable(out, tableRows(in, s));
-        break;
-    }
-    return kOk;
+    return printBeam("hari beam", in, *format, out, err);
 }
 
 } // namespace cli

@@ -20,10 +20,12 @@ const std::vector<Entry> kCommands = {
     {"beam", &beamCommand, "one beam case: moments, stresses, deflections, verdict"},
     {"section", &sectionCommand, "section properties of one shape from its dimensions"},
     {"sizes", &sizesCommand, "the standard sizes of a material and section shape"},
+    {"open", &openCommand, "the results of a saved check (FILE.hari), worked out again"},
 };
 
 void usage(std::ostream& err) {
-    err << "usage: hari                 open the program's window\n";
+    err << "usage: hari                 open the program's window\n"
+           "       hari FILE.hari       open the window on a saved check\n";
     for (const Entry& e : kCommands)
         err << "       hari " << e.name << std::string(16 - std::min<std::size_t>(15, e.name.size()), ' ')
             << e.summary << '\n';
@@ -45,6 +47,9 @@ std::optional<int> run(int argc, char** argv, std::ostream& out, std::ostream& e
             return e.command(args, out, err);
         }
     }
+    // A saved check opens in the window (`hari FILE.hari`, as a file manager starts it).
+    if (name.size() > 5 && name.substr(name.size() - 5) == ".hari")
+        return std::nullopt;
     // Anything else starting with a dash is left to the window toolkit (-platform, ...).
     if (name.rfind("-", 0) == 0)
         return std::nullopt;

@@ -24,5 +24,6 @@ using Command = int (*)(std::span<const std::string> args, std::ostream& out, st
 int beamCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int sectionCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int sizesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int openCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 } // namespace cli

@@ -1,6 +1,7 @@
 // `hari section`: one section from its dimensions, computed as the section calculator does.
 #include "cli/args.hpp"
 #include "cli/cli.hpp"
+#include "cli/saving.hpp"
 #include "common/numtext.hpp"
 #include "section/calc.hpp"
 
@@ -45,7 +46,8 @@ std::string nameOf(const section::DimensionField& f) {
 } // namespace
 
 int sectionCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const Options o(args, {"shape", "dims", "sg", "format"}, {});
+    const Options o(args, {"shape", "dims", "sg", "format", "save", "material", "title", "member"},
+                    {});
     if (!o.ok()) {
         err << "hari section: " << o.error() << '\n' << kSectionUsage;
         return kUsage;
@@ -60,7 +62,19 @@ int sectionCommand(std::span<const std::string> args, std::ostream& out, std::os
         err << "hari section: --format is table, kv or json\n";
         return kUsage;
     }
-    const double sg = o.has("sg") ? numtext::value(*o.get("sg")) : 7.85;
+    if (o.has("save") && !o.has("material")) {
+        err << "hari section: --save needs --material: a saved check holds the whole road\n"
+            << kSectionUsage;
+        return kUsage;
+    }
+    check::Material listed;
+    if (o.has("material") && !listMaterial(*o.get("material"), listed)) {
+        err << "hari section: --material takes a list entry 1 to 14\n" << kSectionUsage;
+        return kUsage;
+    }
+    const double sg = o.has("sg")         ? numtext::value(*o.get("sg"))
+                      : o.has("material") ? numtext::value(listed.hiju)
+                                          : 7.85;
     if (!(sg > 0)) {
         err << "hari section: --sg needs a positive specific gravity\n";
         return kUsage;
@@ -97,6 +111,36 @@ int sectionCommand(std::span<const std::string> args, std::ostream& out, std::os
         in.hen[field.hen - 1] = v;
     }
 
+    if (o.has("save")) {
+        check::Check c;
+        c.road = check::Road::SectionProperties;
+        c.material = listed;
+        if (o.has("sg")) {
+            const auto sgText = check::numberText(*o.get("sg"));
+            if (!sgText) {
+                err << "hari section: --sg is not a plain number to save\n";
+                return kUsage;
+            }
+            c.material.hiju = *sgText;
+        }
+        c.section.source = check::SectionSource::Calculator;
+        c.section.shape = *shapeCode;
+        for (std::size_t n = 0; n < shape->fields.size(); ++n) {
+            const auto number = check::numberText(given[n]);
+            if (!number) {
+                err << "hari section: dimension " << nameOf(shape->fields[n])
+                    << " is not a plain number to save\n";
+                return kUsage;
+            }
+            c.section.dims.push_back(*number);
+        }
+        if (const int saved = saveCheck("hari section", o, c, err); saved != kOk) return saved;
+    }
+    return printSection("hari section", in, *format, out, err);
+}
+
+int printSection(std::string_view command, const section::Inputs& in, OutputFormat format,
+                 std::ostream& out, std::ostream& err) {
     const section::Outcome r = section::calc01(in);
     switch (r.status) {
     case section::Status::Computed:
@@ -105,16 +149,16 @@ int sectionCommand(std::span<const std::string> args, std::ostream& out, std::os
         err << r.bikou.value_or("") << '\n';
         return kNoResult;
     case section::Status::OutOfRange:
-        err << "hari section: the dimensions give results beyond the range of numbers\n";
+        err << command << ": the dimensions give results beyond the range of numbers\n";
         return kNoResult;
     case section::Status::Incomplete:
     case section::Status::NotComputed:
-        err << "hari section: no section\n";
+        err << command << ": no section\n";
         return kNoResult;
     }
 
     Fields fields;
-    const bool labels = *format == OutputFormat::Table;
+    const bool labels = format == OutputFormat::Table;
     for (std::size_t n = 0; n < section::kResultFieldCount; ++n) {
         const auto& info = section::resultFieldInfo(static_cast<section::ResultField>(n));
         fields.emplace_back(labels ? info.caption : info.control, r.display->fields[n].text);
@@ -122,7 +166,7 @@ int sectionCommand(std::span<const std::string> args, std::ostream& out, std::os
     fields.emplace_back(labels ? "断面サイズ" : "Labeldsize", *r.designation);
     if (r.bikou && !labels) fields.emplace_back("LbBikou", *r.bikou);
 
-    switch (*format) {
+    switch (format) {
     case OutputFormat::Kv:
         writeKv(out, fields);
         break;
@@ -136,7 +180,7 @@ int sectionCommand(std::span<const std::string> args, std::ostream& out, std::os
         break;
     }
     if (r.flgDSize == 1)
-        err << "hari section: the section is too small to go on with (I ≤ 0.001 cm4)\n";
+        err << command << ": the section is too small to go on with (I ≤ 0.001 cm4)\n";
     return kOk;
 }
 

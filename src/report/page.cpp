@@ -216,12 +216,13 @@ void drawBeam(Canvas& c, const BeamSheet& s, double x, double y, double width, d
     double pointAt = -1, from = -1;
     const bool cant = cantilever(s.structure);
     if (s.curves) {
-        if (s.loadCase == 1)
+        using beam::LoadCase;
+        if (s.loadCase == LoadCase::Case1)
             pointAt = cant ? len : len / 2;
-        else if (s.loadCase == 2 && !cant)
+        else if (s.loadCase == LoadCase::Case2 && !cant)
             pointAt = along(s.l1);
         else
-            from = cant && s.loadCase == 3 ? len - along(s.l1) : 0;
+            from = cant && s.loadCase == LoadCase::Case3 ? len - along(s.l1) : 0;
     }
     if (pointAt >= 0) {
         arrow(c, map(pointAt, -0.5), map(pointAt, -7), 1.5);
@@ -587,10 +588,11 @@ void nameCjkGlyphsByTheirIdeographs(QByteArray& pdf) {
     // names a glyph by its lowest code point: 長 would read back, and be searched for, as ⻑.
     // The names sit in the text-to-Unicode maps, hex of four digits, so a replacement keeps
     // every offset of the file.
-    static const QHash<char16_t, char16_t> supplement = {
-        {0x2ED1, 0x9577}, {0x2ED8, 0x9752}, {0x2EDD, 0x98DF}, {0x2EE4, 0x9B3C},
-        {0x2EEB, 0x6589}, {0x2EED, 0x6B6F}, {0x2EEF, 0x7ADC}, {0x2EA9, 0x738B},
-        {0x2027, 0x30FB}}; // and the hyphenation point that stands for the middle dot ・
+    static const QHash<char16_t, char16_t> supplement =
+        {
+            {0x2ED1, 0x9577}, {0x2ED8, 0x9752}, {0x2EDD, 0x98DF}, {0x2EE4, 0x9B3C},
+            {0x2EEB, 0x6589}, {0x2EED, 0x6B6F}, {0x2EEF, 0x7ADC}, {0x2EA9, 0x738B},
+            {0x2027, 0x30FB}}; // and the hyphenation point that stands for the middle dot ・
     const QByteArray marker = "/CMapName /Adobe-Identity-UCS";
     for (qsizetype at = pdf.indexOf(marker); at >= 0; at = pdf.indexOf(marker, at + 1)) {
         const qsizetype end = pdf.indexOf("endcmap", at);

@@ -44,12 +44,12 @@ QString structureName(beam::Structure s) {
     return QStringLiteral("ピン固定");
 }
 
-QString caseName(beam::Structure s, int loadCase) {
+QString caseName(beam::Structure s, beam::LoadCase loadCase) {
     static const char* cantilever[] = {"集中荷重", "分布荷重", "先端分布荷重"};
     static const char* supported[] = {"中央集中荷重", "任意点集中荷重", "分布荷重"};
-    if (loadCase < 1 || loadCase > 3) return structureName(s);
     return structureName(s) +
-           QString::fromUtf8((isCantilever(s) ? cantilever : supported)[loadCase - 1]);
+           QString::fromUtf8(
+               (isCantilever(s) ? cantilever : supported)[static_cast<int>(loadCase) - 1]);
 }
 
 QString withUnit(const QString& value, const char* unit) {
@@ -75,7 +75,7 @@ std::vector<Row> inputRows(const app::WizardState& s, const beam::Inputs& in) {
         load += QStringLiteral("（集中荷重）");
     std::vector<Row> rows = {
         {QStringLiteral("構造"), structureName(in.structure)},
-        {QStringLiteral("荷重条件"), caseName(in.structure, static_cast<int>(in.loadCase))},
+        {QStringLiteral("荷重条件"), caseName(in.structure, in.loadCase)},
         {QStringLiteral("荷重"), load},
         {isCantilever(in.structure) ? QStringLiteral("全長 L") : QStringLiteral("スパン L"),
          withUnit(c.TextHEN2, "mm")},
@@ -117,6 +117,14 @@ std::vector<Row> sectionRows(const app::WizardState& s) {
             {QStringLiteral("単位質量"), withUnit(c.Textjuryou, "kg/m")}};
 }
 
+// The calculator's dimensions as the fields read them.
+section::Dimensions dimensions(const std::array<QString, 6>& texts) {
+    section::Dimensions hen{};
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        hen[k] = valueOf(texts[k]);
+    return hen;
+}
+
 } // namespace
 
 Heading heading(const app::WizardState& s, const QDate& day) {
@@ -127,16 +135,21 @@ Heading heading(const app::WizardState& s, const QDate& day) {
 BeamSheet beamSheet(const app::WizardState& s, const QDate& day) {
     BeamSheet sheet;
     sheet.heading = heading(s, day);
-    const beam::Inputs in = app::beamInputs(s);
+    const std::optional<beam::Inputs> chosen = app::beamInputs(s);
+    if (!chosen) {
+        sheet.problem = QStringLiteral("梁の構造と荷重条件が選ばれていません。");
+        return sheet;
+    }
+    const beam::Inputs& in = *chosen;
     sheet.structure = in.structure;
-    sheet.loadCase = static_cast<int>(in.loadCase);
-    sheet.caseName = caseName(in.structure, sheet.loadCase);
+    sheet.loadCase = in.loadCase;
+    sheet.caseName = caseName(in.structure, in.loadCase);
     sheet.old = s.calc.FlgHyoujitani == app::DisplayUnits::Old;
     sheet.inputs = inputRows(s, in);
     sheet.material = materialRows(s, sheet.old);
     sheet.section = sectionRows(s);
     if (s.Flg入力断面他 == app::SectionSource::Calculator)
-        sheet.calculatorSection = sectionDrawing(s, s.calculatorHEN);
+        sheet.calculatorSection = sectionDrawing(s, dimensions(s.calculatorDimensions));
     sheet.l1 = in.l1Mm;
 
     const beam::Outcome out = beam::calcDispatch(in);

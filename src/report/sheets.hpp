@@ -35,14 +35,14 @@ struct SectionDrawing {
     std::vector<Row> properties; // the calculator's eight result fields, captions with units
     QString centroid;            // the note on the centroid, "" when it lies in the middle
     std::optional<section::Sketch> sketch;
-    double frameMm = 0;         // the side of the sketch's square in mm of the section
-    double e3 = 0, e4 = 0;      // the centroid from the bottom and from the right, cm
+    double frameMm = 0;    // the side of the sketch's square in mm of the section
+    double e3 = 0, e4 = 0; // the centroid from the bottom and from the right, cm
 };
 
 struct BeamSheet {
     Heading heading;
     beam::Structure structure = beam::Structure::Cantilever;
-    int loadCase = 1;
+    beam::LoadCase loadCase = beam::LoadCase::Case1;
     QString caseName; // "両端支持中央集中荷重"
     bool old = false; // the old kg-based units, as the screen shows them
     std::vector<Row> inputs, material, section;

@@ -22,6 +22,11 @@ Form梁形式1::Form梁形式1(app::Registry& registry)
                          QStringLiteral(" ピン ＆ 固定   "), code(beam::Structure::PinnedFixed)},
                     }}) {}
 
+std::optional<int> Form梁形式1::savedChoice(const app::WizardState& saved) const {
+    if (!saved.hari) return std::nullopt;
+    return code(*saved.hari);
+}
+
 void Form梁形式1::pictureClicked(const Choice& choice) {
     markChoice(choice);
     state().hari = static_cast<beam::Structure>(choice.value);

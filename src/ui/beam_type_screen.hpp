@@ -15,6 +15,7 @@ public:
     void GoToLoadCaseScreen();
 
 protected:
+    std::optional<int> savedChoice(const app::WizardState& saved) const override;
     void pictureClicked(const Choice& choice) override;
     void pictureDoubleClicked(const Choice& choice) override;
     void nextClicked() override { GoToLoadCaseScreen(); }

@@ -23,6 +23,7 @@
 #include "report/sheets.hpp"
 #include "ui/calc_controls.hpp"
 #include "ui/controls.hpp"
+#include "ui/document_buttons.hpp"
 #include "ui/gauge_canvas.hpp"
 #include "ui/keypad_host.hpp"
 #include "ui/keypad_widget.hpp"
@@ -36,6 +37,7 @@ Form入力計算::~Form入力計算() = default;
 void Form入力計算::build(app::FormWindow& w) {
     setForm(&w, QStringLiteral("入力-計算"), 10680, 8880);
     c_ = std::make_unique<CalcControls>(buildCalcControls(w));
+    addSaveButton(w, registry(), {9300, 5160, 1155, 360}, 9);
     connectHandlers(w);
 }
 
@@ -144,6 +146,35 @@ void Form入力計算::onLoad() {
         HensuKaijo();
         KekkaZero();
     }
+}
+
+void Form入力計算::restore(const app::WizardState& saved, QStringList&) {
+    CalcControls& c = *c_;
+    const app::CalcInput& in = saved.calc;
+    // The section and material boxes as the user left them, each with what its edit does.
+    for (const auto& [box, text] : {std::pair{c.dz, &in.Textdz}, std::pair{c.di, &in.Textdi},
+                                    std::pair{c.juryou, &in.Textjuryou}})
+        if (box->text() != *text) {
+            box->setText(*text);
+            sectionValueEdited();
+        }
+    for (const auto& [value, text] :
+         {std::pair{&c.yang, &in.Textyang}, std::pair{&c.kmage, &in.Textkmage}})
+        if (value->si->text() != *text) {
+            value->si->setText(*text);
+            materialValueEdited(*value);
+        }
+    // The inputs come back as the previous input does.
+    app::PreviousInput& mae = state().mae;
+    mae.MaeTextHEN1 = in.TextHEN1;
+    mae.MaeTextHEN2 = in.TextHEN2;
+    mae.MaeTextHEN3 = in.TextHEN3;
+    mae.MaeTextHEN4.clear();
+    mae.MaeFlgKajutani = in.FlgKajutani;
+    mae.MaeFlgHyoujitani = in.FlgHyoujitani;
+    mae.MaePw = in.Pw;
+    MaeHensuSet();
+    calcDispatch();
 }
 
 void Form入力計算::fieldChanged(int field) {

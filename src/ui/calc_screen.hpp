@@ -40,6 +40,7 @@ public:
 protected:
     void build(app::FormWindow& w) override;
     void onLoad() override;
+    void restore(const app::WizardState& saved, QStringList& notes) override;
 
 private:
     // The structure and load case of the check; none until both are chosen.

@@ -109,6 +109,12 @@ void ChoiceScreen::setPromptColor(const QColor& back) {
     label.setForeColor(app::textColorOn(back));
 }
 
+void ChoiceScreen::restore(const app::WizardState& saved, QStringList&) {
+    const std::optional<int> value = savedChoice(saved);
+    for (const Choice& c : design_.choices)
+        if (value && c.value == *value) pictureClicked(c);
+}
+
 Label& ChoiceScreen::prompt() {
     return *control<Label>("Label2");
 }

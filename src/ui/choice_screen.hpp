@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "app/screen.hpp"
@@ -43,6 +44,11 @@ protected:
     void markChoice(const Choice& choice);
     void setPromptColor(const QColor& back);
     Label& prompt();
+
+    // A saved check's choice: the picture of the value `saved` holds is clicked.
+    void restore(const app::WizardState& saved, QStringList& notes) override;
+    // The value of this screen's choice in `saved`, if any.
+    virtual std::optional<int> savedChoice(const app::WizardState& saved) const = 0;
 
     virtual void pictureClicked(const Choice& choice) = 0;
     virtual void pictureDoubleClicked(const Choice& choice) = 0;

@@ -2,6 +2,7 @@
 
 #include "app/registry.hpp"
 #include "ui/controls.hpp"
+#include "ui/document_buttons.hpp"
 
 namespace ui {
 
@@ -46,6 +47,7 @@ void FormOpen::build(app::FormWindow& w) {
              QStringLiteral("　どちらかの図をクリックしてください。"), {11});
     addLabel(&w, "Label6", {360, 7200, 3000, 360}, QStringLiteral("Ver　5.03.3"), {8});
     auto* exit = addButton(&w, "CmdExit", {8400, 6960, 1320, 540}, QStringLiteral("閉じる"), {10});
+    addOpenButton(w, registry(), {6960, 6960, 1320, 540}, 10);
 
     QObject::connect(beam, &Picture::clicked, &w, [this] { beamRoad(); });
     QObject::connect(beamLabel, &Label::clicked, &w, [this] { beamRoad(); });

@@ -46,7 +46,13 @@ int runGui(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     Registry registry;
     ui::installScreens(registry);
-    registry.screen(ScreenId::FormOpen).show();
+    Screen& start = registry.screen(ScreenId::FormOpen);
+    start.show();
+    // `hari FILE.hari`, as a file manager starts it: the window opens on that check; a file it
+    // refuses is told over the opening screen.
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1 && args[1].endsWith(QStringLiteral(".hari"), Qt::CaseInsensitive))
+        registry.documents().openFile(args[1], &start.window());
     return QApplication::exec();
 }
 

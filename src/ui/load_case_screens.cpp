@@ -32,6 +32,12 @@ void LoadCaseScreen::Form_Load_Call() {
     setMousePointer(app::MousePointer::Default);
 }
 
+std::optional<int> LoadCaseScreen::savedChoice(const app::WizardState& saved) const {
+    const std::optional<beam::LoadCase> c = saved.haritype(structure_);
+    if (!c) return std::nullopt;
+    return code(*c);
+}
+
 void LoadCaseScreen::pictureClicked(const Choice& choice) {
     markChoice(choice);
     haritype() = static_cast<beam::LoadCase>(choice.value);

@@ -23,6 +23,7 @@ protected:
         : ChoiceScreen(registry, id, std::move(design)), structure_(structure) {}
     // Back from the material screen: the prompt as it was when the screen was left.
     void onReturn() override { Form_Load_Call(); }
+    std::optional<int> savedChoice(const app::WizardState& saved) const override;
     void pictureClicked(const Choice& choice) override;
     void pictureDoubleClicked(const Choice& choice) override;
     void nextClicked() override;

@@ -144,7 +144,21 @@ void MaterialPanel::commit() {
     if (!chosen) return;
     // In list mode the material is the list's, even after a typed name went on earlier.
     record_.zaisitu = direct ? typedName_->text() : qtext(chosen->zaisitu);
+    record_.directEntry = direct;
     store(record_, catalog::committedValues(*chosen, direct, boxTexts()));
+}
+
+void MaterialPanel::restore(const app::MaterialRecord& saved, const catalog::MaterialTexts& boxes) {
+    select(saved.zaitype - 1);
+    if (saved.directEntry) {
+        setListMode(false);
+        typedName_->setText(saved.zaisitu);
+    }
+    kmage_->setText(qtext(boxes.kmage));
+    kashuku_->setText(qtext(boxes.kashuku));
+    ksendan_->setText(qtext(boxes.ksendan));
+    yang_->setText(qtext(boxes.yang));
+    hiju_->setText(qtext(boxes.hiju));
 }
 
 } // namespace ui

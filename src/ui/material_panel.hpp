@@ -41,6 +41,9 @@ public:
     // Takes the name and values the user goes on with: the typed name in direct entry, and
     // every value box typed over.
     void commit();
+    // A saved material: its list row chosen, or direct entry with its typed name, and the five
+    // boxes as saved.
+    void restore(const app::MaterialRecord& saved, const catalog::MaterialTexts& boxes);
 
 private:
     void selected(int row);

@@ -83,7 +83,7 @@ void buildDimensions(QWidget& w, SectionCalcControls& c) {
                               {}, {10});
         c.henCaption[n]->setBuddy(c.hen[n]);
     }
-    c.bikou = addLabel(&w, name("LbBikou"), {3240, 2580, 6480, 600}, {}, {10, true},
+    c.bikou = addLabel(&w, name("LbBikou"), {480, 2580, 5820, 600}, {}, {10, true},
                        Qt::AlignLeft | Qt::AlignTop);
     c.bikou->setWordWrap(true);
     c.bikou->setForeColor(app::fromBgr(0x000000C0));

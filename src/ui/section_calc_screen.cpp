@@ -19,6 +19,7 @@
 #include "report/sheets.hpp"
 #include "section/calc.hpp"
 #include "ui/controls.hpp"
+#include "ui/document_buttons.hpp"
 #include "ui/keypad_host.hpp"
 #include "ui/keypad_widget.hpp"
 #include "ui/section_calc_layout.hpp"
@@ -39,6 +40,7 @@ Form入力断面他::~Form入力断面他() = default;
 
 void Form入力断面他::build(app::FormWindow& w) {
     c_ = std::make_unique<SectionCalcControls>(buildSectionCalc(w));
+    addSaveButton(w, registry(), {8280, 2460, 1740, 420}, 10);
     connectHandlers();
 }
 
@@ -69,7 +71,7 @@ void Form入力断面他::onLoad() {
     HEN = {};
     app::WizardState& s = state();
     s.calculatorSection = {};
-    s.calculatorHEN = {};
+    s.calculatorDimensions = {};
     setMousePointer(app::MousePointer::Default);
     const app::MaterialRecord& m = s.material;
     c_->zaisitu->setCaption(m.zaisitu);
@@ -85,6 +87,12 @@ void Form入力断面他::onLoad() {
     markTarget(1);
     if (s.FlgOpen == app::Road::SectionProperties) c_->next->hide();
     layOutDimensions(*c_, s.danmentype);
+}
+
+void Form入力断面他::restore(const app::WizardState& saved, QStringList&) {
+    for (std::size_t k = 0; k < c_->hen.size(); ++k)
+        if (!saved.calculatorDimensions[k].isEmpty())
+            c_->hen[k]->setText(saved.calculatorDimensions[k]);
 }
 
 void Form入力断面他::fieldChanged(int field) {
@@ -131,7 +139,8 @@ void Form入力断面他::calc01() {
                                  c_->result(section::ResultField::Dzv)->text(),
                                  c_->result(section::ResultField::Div)->text(),
                                  c_->result(section::ResultField::D2rv)->text()};
-    state().calculatorHEN = HEN;
+    for (std::size_t k = 0; k < c_->hen.size(); ++k)
+        state().calculatorDimensions[k] = c_->hen[k]->text();
     // A section too small or too large for whole twips is shown without its sketch.
     if (out.sketch)
         c_->canvas->draw(*out.sketch);

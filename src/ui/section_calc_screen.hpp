@@ -28,6 +28,7 @@ protected:
     void build(app::FormWindow& w) override;
     void onLoad() override;
     void onUnload() override;
+    void restore(const app::WizardState& saved, QStringList& notes) override;
 
 private:
     void connectHandlers();

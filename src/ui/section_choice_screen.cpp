@@ -57,6 +57,17 @@ void Form断面選択::onLoad() {
     shapeClicked(shape::kRoundPipe);
 }
 
+void Form断面選択::restore(const app::WizardState& saved, QStringList&) {
+    material_->restore(saved.material, saved.materialTexts);
+    if (saved.danmentype == shape::kOther)
+        choose(shape::kOther); // a button, not a picture: no frame to move
+    else if (catalog::shape(saved.danmentype))
+        shapeClicked(saved.danmentype);
+    // As going on publishes them.
+    material_->commit();
+    state().materialTexts = material_->boxTexts();
+}
+
 void Form断面選択::choose(int code) {
     state().danmentype = code;
     state().danmenkeijou = qtext(catalog::shape(code)->storedName);

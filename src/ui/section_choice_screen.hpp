@@ -26,6 +26,7 @@ public:
 protected:
     void build(app::FormWindow& w) override;
     void onLoad() override;
+    void restore(const app::WizardState& saved, QStringList& notes) override;
 
 private:
     void shapeClicked(int code);

@@ -201,13 +201,56 @@ void Form材サイズ選択::nextClicked() {
 
 void Form材サイズ選択::GoToBeamInput() {
     setMousePointer(app::MousePointer::Hourglass);
+    publishSection();
+    flow().forward(*this, app::ScreenId::Form入力計算);
+}
+
+void Form材サイズ選択::publishSection() {
     app::WizardState& s = state();
     s.DanmenSize = qtext(catalog::sectionDesignation(
         listed_ ? &*listed_ : nullptr, {text(c_.area), text(c_.z), text(c_.i), text(c_.radius)}));
     s.sizeSection = {s.DanmenSize, c_.area->text(), c_.mass->text(),
                      c_.z->text(), c_.i->text(),    c_.radius->text()};
     s.Flg入力断面他 = app::SectionSource::SizeScreen;
-    flow().forward(*this, app::ScreenId::Form入力計算);
+}
+
+void Form材サイズ選択::typeFigures(const app::SectionTexts& saved) {
+    const std::pair<QLineEdit*, const QString*> boxes[] = {{c_.area, &saved.area},
+                                                           {c_.mass, &saved.mass},
+                                                           {c_.z, &saved.z},
+                                                           {c_.i, &saved.i},
+                                                           {c_.radius, &saved.radius}};
+    for (const auto& [box, text] : boxes)
+        if (box->text() != *text) box->setText(*text);
+}
+
+void Form材サイズ選択::restore(const app::WizardState& saved, QStringList& notes) {
+    if (saved.Flg入力断面他 == app::SectionSource::Calculator) {
+        state().Flg入力断面他 = app::SectionSource::Calculator;
+        return;
+    }
+    const QString typed = qtext(catalog::kTypedDesignation);
+    int row = -1;
+    // Only a list that is shown holds sizes to choose.
+    if (saved.DanmenSize != typed && !c_.list->isHidden())
+        for (int k = 0; k < c_.list->count() && row < 0; ++k)
+            if (c_.list->item(k)->text() == saved.DanmenSize) row = k;
+    if (row >= 0) {
+        c_.list->setCurrentRow(row);
+        ShowSelectedSize();
+    } else {
+        NoListDirectOnly();
+        if (saved.DanmenSize != typed) {
+            const QString note =
+                QStringLiteral("サイズ「%1」はサイズ表にありません。保存された断面性能を直接入力"
+                               "として開きました。")
+                    .arg(saved.DanmenSize);
+            c_.prompt->setCaption(note);
+            notes << note;
+        }
+    }
+    typeFigures(saved.sizeSection);
+    publishSection();
 }
 
 void Form材サイズ選択::otherSizeClicked() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/screen.hpp"
+#include "app/wizard_state.hpp"
 #include "catalog/size_table.hpp"
 
 class QLineEdit;
@@ -26,6 +27,7 @@ public:
 protected:
     void build(app::FormWindow& w) override;
     void onLoad() override;
+    void restore(const app::WizardState& saved, QStringList& notes) override;
 
 private:
     void LoadSizeTable();
@@ -34,6 +36,10 @@ private:
     void NoListDirectOnly();
     void NoListDirectOrCalc();
     void GoToBeamInput();
+    // DanmenSize and sizeSection as the boxes stand.
+    void publishSection();
+    // The boxes set to a saved section's texts, the area first (it fills in the mass).
+    void typeFigures(const app::SectionTexts& saved);
     void GoToCalculator();
     void areaChanged();
     void nextClicked();

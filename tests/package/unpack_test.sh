@@ -19,14 +19,20 @@ dpkg-deb -x "$deb" "$scratch/root"
 usr=$scratch/root/usr
 
 for f in bin/hari share/applications/hari.desktop share/icons/hicolor/scalable/apps/hari.svg \
+         share/mime/packages/hari.xml \
          share/hari/data/{vbSStype,vbSUStype,vbALtype,vbWOODtype}.csv; do
     [ -f "$usr/$f" ] || fail "usr/$f is missing"
 done
 [ ! -e "$usr/bin/data" ] || fail "the tables are beside usr/bin"
 desktop=$usr/share/applications/hari.desktop
-for line in Exec=hari Icon=hari; do
-    grep -qx "$line" "$desktop" || fail "the desktop entry lacks $line (bin/hari, the hari icon)"
+for line in "Exec=hari %f" Icon=hari "MimeType=application/x-hari;"; do
+    grep -qx "$line" "$desktop" || fail "the desktop entry lacks $line (bin/hari with a file, the icon, *.hari)"
 done
+# A double-click on a saved check: its type is known by its extension and opened by hari.
+mime=$usr/share/mime/packages/hari.xml
+grep -q '<mime-type type="application/x-hari">' "$mime" || fail "hari.xml names no application/x-hari"
+grep -q '<glob pattern="\*.hari"/>' "$mime" || fail "hari.xml has no glob *.hari"
+if command -v xmllint >/dev/null; then xmllint --noout "$mime" || fail "hari.xml is not XML"; fi
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate"
 fi

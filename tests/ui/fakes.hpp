@@ -81,6 +81,19 @@ struct FakeReportPreview final : app::ReportPreview {
     std::optional<app::ReportHeading> typed;
 };
 
+// The file dialogs and questions of saving and opening: answers set by the test, and what was
+// told or asked kept.
+struct FakeDocuments final : app::DocumentDialogs {
+    std::optional<QString> saveAs, openName; // nullopt: the user cancels
+    Answer answer = Answer::Cancel;
+    int questions = 0;
+    QStringList told;
+    std::optional<QString> saveFileName(QWidget*, const QString&) override { return saveAs; }
+    std::optional<QString> openFileName(QWidget*) override { return openName; }
+    Answer askSaveChanges(QWidget*) override { return ++questions, answer; }
+    void tell(QWidget*, const QString& message) override { told << message; }
+};
+
 // A fresh program run: its own registry with recording services.
 class ProgramRun {
 public:
@@ -91,12 +104,16 @@ public:
         reportPreview = preview.get();
         registry.setReportPreview(std::move(preview));
         ui::installScreens(registry);
+        auto fake = std::make_unique<FakeDocuments>();
+        documents = fake.get();
+        registry.setDocumentDialogs(std::move(fake));
     }
     ~ProgramRun() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     Counters counters;
     app::Registry registry;
     FakeReportPreview* reportPreview = nullptr;
+    FakeDocuments* documents = nullptr; // owned by the registry
 };
 
 // A control of `screen` by its name. A missing one fails the test, naming it, and a hidden

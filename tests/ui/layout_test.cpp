@@ -172,16 +172,7 @@ private:
 };
 
 // Each structure by one picture of its load cases.
-const BeamCase kCases[] = {
-    {"Image片持1", "Image片持集中"},        {"Image片持1", "Image片持分布"},
-    {"Image片持1", "Image片持分先"},        {"Img垂直", "Image垂直集中"},
-    {"Img垂直", "Image垂直分布"},           {"Img垂直", "Image垂直分先"},
-    {"Image両端支持", "Image両端支持中央"}, {"Image両端支持", "Image両端支持任意"},
-    {"Image両端支持", "Image両端支持分布"}, {"Image両端固定", "Image両端固定中央"},
-    {"Image両端固定", "Image両端固定任意"}, {"Image両端固定", "Image両端固定分布"},
-    {"Imageピン固", "Imageピン固中央"},     {"Imageピン固", "Imageピン固任意"},
-    {"Imageピン固", "Imageピン固分布"},
-};
+constexpr const auto& kCases = kEveryBeamCase;
 
 const beam::Problem kMessages[] = {beam::Problem::L1TooLarge,   beam::Problem::BadZ,
                                    beam::Problem::BadI,         beam::Problem::BadE,
