@@ -638,7 +638,7 @@ bool writePdf(const QString& path, const std::function<void(QPainter&)>& paint) 
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         setUpPage(writer);
-        writer.setResolution(600);
+        writer.setResolution(1200); // as the printer's high resolution, so that lines wrap alike
         writer.setTitle(QStringLiteral("計算書"));
         writer.setCreator(QStringLiteral("hari " HARI_VERSION));
         QPainter painter;

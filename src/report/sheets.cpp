@@ -98,10 +98,12 @@ std::vector<Row> materialRows(const app::WizardState& s, bool old) {
             {QStringLiteral("許容曲げ応力度 fb"), fb}};
 }
 
-std::vector<Row> sectionRows(const app::WizardState& s) {
+// The section as the calculation screen took it over: from the size screen, or as the
+// calculator works it out from its dimensions.
+std::vector<Row> sectionRows(const app::WizardState& s, const std::optional<SectionDrawing>& d) {
     const app::CalcInput& c = s.calc;
     const bool calculator = s.Flg入力断面他 == app::SectionSource::Calculator;
-    const app::SectionTexts& from = calculator ? s.calculatorSection : s.sizeSection;
+    const app::SectionTexts& from = calculator && d ? d->texts : s.sizeSection;
     // An edited Z, I or mass makes the designation untrue, as the screen marks it.
     const bool asTaken = valueOf(c.Textdz) == valueOf(from.z) &&
                          valueOf(c.Textdi) == valueOf(from.i) &&
@@ -147,9 +149,9 @@ BeamSheet beamSheet(const app::WizardState& s, const QDate& day) {
     sheet.old = s.calc.FlgHyoujitani == app::DisplayUnits::Old;
     sheet.inputs = inputRows(s, in);
     sheet.material = materialRows(s, sheet.old);
-    sheet.section = sectionRows(s);
     if (s.Flg入力断面他 == app::SectionSource::Calculator)
         sheet.calculatorSection = sectionDrawing(s, dimensions(s.calculatorDimensions));
+    sheet.section = sectionRows(s, sheet.calculatorSection);
     sheet.l1 = in.l1Mm;
 
     const beam::Outcome out = beam::calcDispatch(in);
@@ -196,6 +198,13 @@ std::optional<SectionDrawing> sectionDrawing(const app::WizardState& s,
     }
     if (auto note = section::centroidNote(s.danmentype, out.properties->e3)) d.centroid = q(*note);
     d.sketch = out.sketch;
+    const auto text = [&](section::ResultField f) { return q(out.display->text(f)); };
+    d.texts = {q(*out.designation),
+               text(section::ResultField::Menseki),
+               text(section::ResultField::Zaijuryou),
+               text(section::ResultField::Dzv),
+               text(section::ResultField::Div),
+               text(section::ResultField::D2rv)};
     return d;
 }
 

@@ -33,6 +33,7 @@ struct SectionDrawing {
     QString shape, designation;
     std::vector<Row> dimensions; // "H　高 (mm)", "100"
     std::vector<Row> properties; // the calculator's eight result fields, captions with units
+    app::SectionTexts texts;     // designation, area, mass, Z, I, radius as the calculator shows
     QString centroid;            // the note on the centroid, "" when it lies in the middle
     std::optional<section::Sketch> sketch;
     double frameMm = 0;    // the side of the sketch's square in mm of the section

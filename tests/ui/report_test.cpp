@@ -8,10 +8,13 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <fstream>
+#include <sstream>
 
 #include "../beam/sheet_arithmetic.hpp"
 #include "app/services.hpp"
+#include "report/report_command.hpp"
 #include "ui/calc_screen.hpp"
+#include "ui/form_open.hpp"
 
 using namespace testing_ui;
 using namespace ui;
@@ -164,6 +167,43 @@ TEST_F(Report, SectionCalculatorSheet) {
         EXPECT_TRUE(holds(text, need<QLineEdit>(s, name)->text().trimmed())) << name;
     EXPECT_TRUE(holds(text, "60.5") && holds(text, "3.2"));
     EXPECT_TRUE(holds(text, need<Label>(s, "Labeldsize")->caption().trimmed()));
+}
+
+// `hari report` writes the same sheet as 計算書 shows for the check opened in the window; a
+// refused file or an output that cannot be written is status 2 with the reason, and no file.
+TEST_F(Report, CommandLineWritesTheSheetTheWindowShows) {
+    const std::string example = HARI_SOURCE_DIR "/docs/examples/b1.hari";
+    const QString out = folder.filePath("b1.pdf");
+    const auto command = [](std::vector<std::string> args, std::string* errors) {
+        std::ostringstream o, e;
+        const int status = report::reportCommand(args, o, e);
+        *errors = e.str();
+        return status;
+    };
+    std::string err;
+    ASSERT_EQ(command({example, "--pdf", out.toStdString()}, &err), 0) << err;
+    const PdfFile written = readPdf(out);
+    ASSERT_EQ(written.pages, 1);
+
+    // The window finds the saved size in the program's own tables.
+    run.registry.setDataFolders({HARI_BINARY_DIR "/bin/data"});
+    run.registry.screen<ui::FormOpen>().show();
+    run.documents->openName = QString::fromStdString(example);
+    click(need(run.registry.screen<ui::FormOpen>(), "CmdOpen"));
+    ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
+    preview->typed.reset();
+    EXPECT_EQ(sheet(calc()), written.pageTexts.join(' ').simplified());
+    EXPECT_TRUE(holds(written.pageTexts.join(' '), "倉庫 A 棟"));
+
+    const QString bad = folder.filePath("bad.hari");
+    std::ofstream(bad.toStdString()) << "{ not a check";
+    EXPECT_EQ(command({bad.toStdString(), "--pdf", folder.filePath("x.pdf").toStdString()}, &err),
+              2);
+    EXPECT_NE(err.find("hari report: 「bad.hari」"), std::string::npos) << err;
+    EXPECT_EQ(command({example, "--pdf", folder.filePath("no/such/x.pdf").toStdString()}, &err), 2);
+    EXPECT_NE(err.find("に書き込めませんでした。"), std::string::npos) << err;
+    EXPECT_FALSE(QFile::exists(folder.filePath("x.pdf")));
+    EXPECT_EQ(command({example}, &err), 1);
 }
 
 } // namespace
