@@ -165,7 +165,7 @@ void drawBeam(Canvas& c, const BeamSheet& s, double x, double y, double width, d
     // u, v in mm → page: horizontal beams run left to right at mid-height; the vertical
     // cantilever stands on its fixed end with its loads across it.
     const double ux = vertical ? x + width / 2 : x + 6,
-                 uy = vertical ? y + height - 4 : y + height * 0.55;
+                 uy = vertical ? y + height - 4 : y + height * 0.45;
     const auto map = [&](double u, double v) {
         return vertical ? c.pt(ux + v, uy - u) : c.pt(ux + u, uy + v);
     };
@@ -238,7 +238,8 @@ void drawBeam(Canvas& c, const BeamSheet& s, double x, double y, double width, d
             const double u = from + (len - from) * i / n;
             arrow(c, map(u, -0.5), map(u, -4.5), 1.0);
         }
-        const QPointF at = map((from + len) / 2, -7);
+        // Beside a load on part of the beam, clear of the dimension of L1 above it.
+        const QPointF at = from > 6 ? map(from - 3, -3) : map((from + len) / 2, -7);
         p.setPen(kLoadRed);
         p.drawText(QRectF(at - QPointF(10 * c.k(), 2 * c.k()), QSizeF(20 * c.k(), 4 * c.k())),
                    Qt::AlignCenter, QStringLiteral("ω"));

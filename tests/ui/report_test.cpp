@@ -73,19 +73,12 @@ protected:
         const PdfFile pdf = readPdf(preview->pdf);
         EXPECT_EQ(pdf.pages, 1);
         EXPECT_TRUE(pdf.images.empty()); // text and vectors only
-        if (qEnvironmentVariableIsSet("KEEP")) {
-            const QString to =
-                qEnvironmentVariable("KEEP") + "/" + QString::number(kept++) + ".pdf";
-            QFile::remove(to);
-            QFile::copy(preview->pdf, to);
-        }
         return pdf.pageTexts.join(' ').simplified();
     }
 
     QTemporaryDir folder;
     ProgramRun run;
     FakeReportPreview* preview = nullptr;
-    int kept = 0;
 };
 
 // For every structure and load case the sheet shows the screen's results as the screen shows
