@@ -5,6 +5,8 @@
 #include "pdf_reading.hpp"
 #include "roads.hpp"
 
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <fstream>
@@ -12,7 +14,9 @@
 
 #include "../beam/sheet_arithmetic.hpp"
 #include "app/services.hpp"
+#include "report/page.hpp"
 #include "report/report_command.hpp"
+#include "report/sheets.hpp"
 #include "ui/calc_screen.hpp"
 #include "ui/form_open.hpp"
 
@@ -76,6 +80,15 @@ protected:
         return pdf.pageTexts.join(' ').simplified();
     }
 
+    // Whether the sheet of the check as it stands ends above the page's footer.
+    bool fitsThePage() {
+        QPdfWriter writer(folder.filePath("fit.pdf"));
+        report::setUpPage(writer);
+        QPainter painter(&writer);
+        const report::BeamSheet s = report::beamSheet(run.registry.state(), QDate(2026, 12, 9));
+        return report::paintBeamSheet(painter, s) < report::kContentHeight - 5;
+    }
+
     QTemporaryDir folder;
     ProgramRun run;
     FakeReportPreview* preview = nullptr;
@@ -115,6 +128,7 @@ TEST_F(Report, EveryCaseShowsTheScreensTextsAndItsWorkingAddsUp) {
                 << why;
         }
         EXPECT_GE(lines, 13); // load 3, self weight 4, total 4, ratios 2
+        EXPECT_TRUE(fitsThePage()) << "runs into the footer";
         click(need<QPushButton>(calc(), "CmdTop"));
     }
     // 件名 and 部材名 typed in the preview belong to the check and head its next sheet.
