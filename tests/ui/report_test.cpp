@@ -45,7 +45,8 @@ const Case kCases[] = {
 // Qt names a CJK glyph by its lowest code point (大 reads back as ⼤): compared in compatibility
 // form, which keeps the superscripts apart (mm² against mm2) only when both sides are.
 bool holds(const QString& page, const QString& text) {
-    return page.normalized(QString::NormalizationForm_KC)
+    return page.simplified()
+        .normalized(QString::NormalizationForm_KC)
         .contains(text.simplified().normalized(QString::NormalizationForm_KC));
 }
 
@@ -211,6 +212,18 @@ TEST_F(Report, CommandLineWritesTheSheetTheWindowShows) {
     EXPECT_NE(err.find("に書き込めませんでした。"), std::string::npos) << err;
     EXPECT_FALSE(QFile::exists(folder.filePath("x.pdf")));
     EXPECT_EQ(command({example}, &err), 1);
+
+    // A check of the section road gives the sheet of its section.
+    const QString pipe = folder.filePath("pipe.hari");
+    std::ofstream(pipe.toStdString())
+        << R"({"format": "hari-check", "version": 1, "program": "hari 5.3.3", "title": "",)"
+        << R"( "member": "", "road": "section", "material": {"entry": 1, "typed": false,)"
+        << R"( "kmage": 157, "kashuku": 157, "ksendan": 90.5, "yang": 205000, "hiju": 7.85},)"
+        << R"( "section": {"source": "calculator", "shape": 1, "dims": [60.5, 3.2]}})";
+    ASSERT_EQ(command({pipe.toStdString(), "--pdf", out.toStdString()}, &err), 0) << err;
+    const QString section = readPdf(out).pageTexts.join(' ');
+    for (const char* shown : {"断面性能の計算", "φ 60.5× t 3.2", "5.76", "23.72", "7.84"})
+        EXPECT_TRUE(holds(section, shown)) << shown;
 }
 
 } // namespace
