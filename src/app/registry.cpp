@@ -26,6 +26,11 @@ Screen& Registry::screen(ScreenId id) {
     return *slot;
 }
 
+ReportPreview& Registry::reportPreview() {
+    if (!reportPreview_) reportPreview_ = std::make_unique<QtReportPreview>();
+    return *reportPreview_;
+}
+
 void Registry::endProgram() {
     if (ended_) return;
     ended_ = true;

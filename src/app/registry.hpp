@@ -45,6 +45,11 @@ public:
     void setDocumentDialogs(std::unique_ptr<DocumentDialogs> d) { documentDialogs_ = std::move(d); }
     Documents& documents() { return documents_; }
     PrintService& printer() { return *printer_; }
+    // The print preview of the reports: Qt's unless another was set.
+    ReportPreview& reportPreview();
+    void setReportPreview(std::unique_ptr<ReportPreview> preview) {
+        reportPreview_ = std::move(preview);
+    }
 
     // The folders the size tables are read from, first match wins: by default the working
     // directory, then the data folder beside the program.
@@ -66,6 +71,7 @@ private:
     std::unique_ptr<Beeper> beeper_;
     std::unique_ptr<ProgramEnd> end_;
     std::unique_ptr<PrintService> printer_;
+    std::unique_ptr<ReportPreview> reportPreview_;
     std::unique_ptr<DocumentDialogs> documentDialogs_ = std::make_unique<QtDocumentDialogs>();
     Documents documents_{*this};
     std::vector<std::filesystem::path> dataFolders_;

@@ -1,12 +1,17 @@
 #include "app/services.hpp"
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPainter>
 #include <QPicture>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 namespace app {
@@ -107,6 +112,41 @@ void printWindowImage(QPrinter& printer, QWidget* window, int copies) {
         if (i > 0) printer.newPage();
         painter.drawPicture(0, 0, drawing);
     }
+}
+
+ReportHeading QtReportPreview::preview(QWidget* parent, const ReportHeading& heading,
+                                       const Paint& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("計算書 - 印刷プレビュー"));
+    ReportHeading typed = heading;
+
+    auto* bar = new QWidget(&dialog);
+    auto* row = new QHBoxLayout(bar);
+    const auto field = [&](const char* label, const char* name, QString& value) {
+        row->addWidget(new QLabel(QString::fromUtf8(label), bar));
+        auto* box = new QLineEdit(value, bar);
+        box->setObjectName(QString::fromUtf8(name));
+        box->setMinimumWidth(220);
+        row->addWidget(box);
+        QObject::connect(box, &QLineEdit::textChanged, &dialog,
+                         [&dialog, &value](const QString& t) {
+                             value = t;
+                             if (auto* w = dialog.findChild<QPrintPreviewWidget*>())
+                                 w->updatePreview();
+                         });
+    };
+    field("件名", "Text件名", typed.件名);
+    field("部材名", "Text部材名", typed.部材名);
+    row->addStretch();
+    if (auto* box = qobject_cast<QBoxLayout*>(dialog.layout())) box->insertWidget(0, bar);
+
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter* p) { paint(*p, typed); });
+    dialog.exec();
+    return typed;
 }
 
 } // namespace app

@@ -3,6 +3,7 @@
 // printer dialog.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -33,6 +34,22 @@ public:
     virtual std::optional<int> choosePrinter(QWidget* parent) = 0;
     // Prints the image of a window on the printer chosen last.
     virtual void printImage(QWidget* window, int copies) = 0;
+};
+
+// 件名 and 部材名 of a report, as typed in its preview.
+struct ReportHeading {
+    QString 件名, 部材名;
+};
+
+class ReportPreview {
+public:
+    virtual ~ReportPreview() = default;
+    // Paints the whole report on `printer` under the heading as it stands.
+    using Paint = std::function<void(QPrinter& printer, const ReportHeading& heading)>;
+    // The print preview of a report, from which the user prints it or saves it as a PDF, with
+    // 件名 and 部材名 to type in; returns them as the user left them, printed or not.
+    virtual ReportHeading preview(QWidget* parent, const ReportHeading& heading,
+                                  const Paint& paint) = 0;
 };
 
 // Saving and opening a check: the file dialogs (with the "*.hari" filter), the question before
@@ -85,6 +102,14 @@ public:
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
+};
+
+// Qt's print preview (its own texts in Japanese once installQtJapanese ran), with a line of
+// two boxes for 件名 and 部材名 above the page; each change repaints the preview.
+class QtReportPreview final : public ReportPreview {
+public:
+    ReportHeading preview(QWidget* parent, const ReportHeading& heading,
+                          const Paint& paint) override;
 };
 
 } // namespace app

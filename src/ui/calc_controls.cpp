@@ -406,6 +406,7 @@ void buildPicturesAndButtons(QWidget& w, CalcControls& c) {
     c.prin = addButton(&w, name("CmdPrin"), {9720, 7860, 735, 255}, name("印刷"), {8});
     c.danmenSentei =
         addButton(&w, name("Cmd断面選定"), {6960, 5160, 1095, 360}, name("断面選定"), {9});
+    c.report = addButton(&w, name("Cmd計算書"), {8130, 5160, 1095, 360}, name("計算書"), {9});
     c.top = addButton(&w, name("CmdTop"), {7740, 7800, 1275, 435}, name("最初から"), {10});
     c.mae = addButton(&w, name("Commandmae"), {7740, 8220, 1275, 435}, name("前に戻る"), {10});
     c.end = addButton(&w, name("Commandend"), {9120, 8220, 1335, 435}, name("おわり"), {10});

@@ -67,6 +67,7 @@ struct CalcControls {
     QPushButton *hensuKaijo = nullptr, *chokuzensuti = nullptr, *saikeisan = nullptr,
                 *prin = nullptr, *top = nullptr, *mae = nullptr, *end = nullptr;
     QPushButton* danmenSentei = nullptr; // opens the ranking of sizes beside the screen
+    QPushButton* report = nullptr; // Cmd計算書
 
     // The nine result pairs, in the order of beam::TwinTexts.
     std::array<TwinField*, 9> resultPairs() {

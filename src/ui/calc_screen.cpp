@@ -12,11 +12,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QDate>
+
 #include "app/colors.hpp"
 #include "app/registry.hpp"
 #include "app/twips.hpp"
 #include "catalog/materials.hpp"
 #include "catalog/size_table.hpp"
+#include "report/page.hpp"
+#include "report/sheets.hpp"
 #include "ui/calc_controls.hpp"
 #include "ui/controls.hpp"
 #include "ui/document_buttons.hpp"
@@ -106,6 +110,7 @@ void Form入力計算::connectHandlers(app::FormWindow& w) {
     QObject::connect(c.prin, &QPushButton::clicked, &w, [this] { printClicked(); });
     QObject::connect(c.danmenSentei, &QPushButton::clicked, &w,
                      [this] { flow().openBeside(*this, app::ScreenId::Form断面選定); });
+    QObject::connect(c.report, &QPushButton::clicked, &w, [this] { reportClicked(); });
     QObject::connect(c.top, &QPushButton::clicked, &w, [this] { flow().restart(); });
     QObject::connect(c.mae, &QPushButton::clicked, &w, [this] { backClicked(); });
     QObject::connect(c.end, &QPushButton::clicked, &w, [this] { endProgram(); });
@@ -387,6 +392,24 @@ void Form入力計算::MaeHensuSet() {
 
 void Form入力計算::printClicked() {
     printThroughDialog(registry().printer(), window());
+}
+
+// The calculation sheet of the check as it stands, in the print preview; 件名 and 部材名 typed
+// there belong to the check.
+void Form入力計算::reportClicked() {
+    publishInput();
+    app::WizardState& s = state();
+    const QDate today = QDate::currentDate();
+    const app::ReportHeading typed = registry().reportPreview().preview(
+        &window(), {s.件名, s.部材名}, [&s, today](QPrinter& printer, const app::ReportHeading& h) {
+            app::WizardState headed = s;
+            headed.件名 = h.件名;
+            headed.部材名 = h.部材名;
+            const report::BeamSheet sheet = report::beamSheet(headed, today);
+            report::print(printer, [&](QPainter& p) { report::paintBeamSheet(p, sheet); });
+        });
+    s.件名 = typed.件名;
+    s.部材名 = typed.部材名;
 }
 
 void Form入力計算::backClicked() {

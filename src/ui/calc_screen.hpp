@@ -63,6 +63,7 @@ private:
     void markTarget(int field);
     void writeField(int field, const QString& text, double value);
     void printClicked();
+    void reportClicked();
     void backClicked();
     QString& maeText(int field);
     void sectionValueEdited();

@@ -40,6 +40,7 @@ struct SectionCalcControls {
     QRadioButton *opt2old = nullptr, *opt2SI = nullptr;
     std::array<QLineEdit*, section::kResultFieldCount> results{}; // in ResultField order
     QPushButton *print = nullptr, *next = nullptr, *back = nullptr, *end = nullptr;
+    QPushButton* report = nullptr; // Cmd計算書, below the keypad
 
     QLineEdit* result(section::ResultField f) const { return results[static_cast<int>(f)]; }
 };

@@ -6,6 +6,7 @@
 // computes nothing.
 #include "ui/section_calc_screen.hpp"
 
+#include <QDate>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +15,8 @@
 #include "app/registry.hpp"
 #include "catalog/materials.hpp"
 #include "common/numtext.hpp"
+#include "report/page.hpp"
+#include "report/sheets.hpp"
 #include "section/calc.hpp"
 #include "ui/controls.hpp"
 #include "ui/document_buttons.hpp"
@@ -59,6 +62,7 @@ void Form入力断面他::connectHandlers() {
     QObject::connect(c_->next, &QPushButton::clicked, w, [this] { nextClicked(); });
     QObject::connect(c_->back, &QPushButton::clicked, w, [this] { backClicked(); });
     QObject::connect(c_->print, &QPushButton::clicked, w, [this] { printClicked(); });
+    QObject::connect(c_->report, &QPushButton::clicked, w, [this] { reportClicked(); });
     QObject::connect(c_->end, &QPushButton::clicked, w, [this] { endProgram(); });
 }
 
@@ -162,6 +166,24 @@ void Form入力断面他::nextClicked() {
     // Hidden, not unloaded: the calculation screen's "前に戻る" shows it again as it was left.
     // Left visible, its buttons would lead on from behind the calculation screen.
     flow().forward(*this, app::ScreenId::Form入力計算);
+}
+
+// The section's sheet from the dimensions as they stand, in the print preview.
+void Form入力断面他::reportClicked() {
+    app::WizardState& s = state();
+    const QDate today = QDate::currentDate();
+    const section::Dimensions hen = HEN;
+    const app::ReportHeading typed = registry().reportPreview().preview(
+        &window(), {s.件名, s.部材名},
+        [&s, hen, today](QPrinter& printer, const app::ReportHeading& h) {
+            app::WizardState headed = s;
+            headed.件名 = h.件名;
+            headed.部材名 = h.部材名;
+            const report::SectionSheet sheet = report::sectionSheet(headed, hen, today);
+            report::print(printer, [&](QPainter& p) { report::paintSectionSheet(p, sheet); });
+        });
+    s.件名 = typed.件名;
+    s.部材名 = typed.部材名;
 }
 
 void Form入力断面他::printClicked() {

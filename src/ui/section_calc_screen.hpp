@@ -37,6 +37,7 @@ private:
     void writeField(int field, const QString& text);
     void nextClicked();
     void printClicked();
+    void reportClicked();
     void backClicked();
 
     std::unique_ptr<SectionCalcControls> c_;

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -25,7 +27,9 @@ Printed run(cli::Command command, const std::string& line) {
     return {status, out.str(), err.str()};
 }
 
-const fs::path kFolder = fs::temp_directory_path() / "hari_open_command_test";
+// One folder per process: two test runs at once (ctest -j, two checkouts) must not share it.
+const fs::path kFolder =
+    fs::temp_directory_path() / ("hari_open_command_test_" + std::to_string(::getpid()));
 
 TEST(OpenCommand, ASavedBeamPrintsWhatItsCommandPrinted) {
     fs::create_directories(kFolder);

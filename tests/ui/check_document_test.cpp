@@ -38,13 +38,6 @@ void type(app::Screen& s, const char* name, const QString& t) {
     typeInto(need<QLineEdit>(s, QString::fromUtf8(name)), t);
 }
 
-// With no size tables, "断面図から計算" leads on to the calculator.
-void toCalculator(ProgramRun& run, const char* picture, std::optional<BeamCase> beam = {}) {
-    toSizeScreen(run, picture, beam);
-    click(need(run.registry.screen<ui::Form材サイズ選択>(), "CmdZIE"));
-    ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
-}
-
 class CheckDocument : public ::testing::Test {
 protected:
     QString file(const char* name) const { return QDir(folder.path()).filePath(name); }
@@ -140,7 +133,7 @@ TEST_F(CheckDocument, CalculatorAndTypedSectionsOpenAsSaved) {
         // A simple beam of the unequal I worked out by the calculator.
         ProgramRun run;
         run.registry.setDataFolders({folder.path().toStdString()}); // no tables: the calculator
-        toCalculator(run, "ImageH縦a", BeamCase{"Image両端支持", "Image両端支持分布"});
+        toSectionCalculator(run, "ImageH縦a", BeamCase{"Image両端支持", "Image両端支持分布"});
         auto& s = run.registry.screen<ui::Form入力断面他>();
         const char* dims[] = {"100", "150", "200", "10", "8", "12"};
         for (int k = 0; k < 6; ++k)
@@ -171,7 +164,7 @@ TEST_F(CheckDocument, CalculatorAndTypedSectionsOpenAsSaved) {
         // The section road: the calculator is where it ends.
         ProgramRun run;
         run.registry.setDataFolders({folder.path().toStdString()});
-        toCalculator(run, "Image丸パイプ");
+        toSectionCalculator(run, "Image丸パイプ");
         auto& s = run.registry.screen<ui::Form入力断面他>();
         type(s, "TextHEN1", "60.5");
         type(s, "TextHEN2", "3.2");

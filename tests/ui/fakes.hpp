@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <type_traits>
 
 #include "app/registry.hpp"
@@ -33,6 +35,7 @@ struct Counters {
     int printDialogs = 0;
     std::optional<int> copiesChosen = 1;
     std::vector<std::pair<QString, int>> printed; // window name, copies
+    int reportPreviews = 0;
 };
 
 struct FakeBeeper final : app::Beeper {
@@ -54,6 +57,28 @@ struct FakePrinter final : app::PrintService {
     Counters& c;
 };
 
+// The report's preview: counts, and prints the report into `pdf` when one is named; "types"
+// 件名 and 部材名 as `typed` holds them.
+struct FakeReportPreview final : app::ReportPreview {
+    explicit FakeReportPreview(Counters& c) : c(c) {}
+    app::ReportHeading preview(QWidget*, const app::ReportHeading& heading,
+                               const Paint& paint) override {
+        ++c.reportPreviews;
+        shown = heading;
+        if (!pdf.isEmpty()) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            paint(printer, typed.value_or(heading));
+        }
+        return typed.value_or(heading);
+    }
+    Counters& c;
+    QString pdf;
+    app::ReportHeading shown;
+    std::optional<app::ReportHeading> typed;
+};
+
 // The file dialogs and questions of saving and opening: answers set by the test, and what was
 // told or asked kept.
 struct FakeDocuments final : app::DocumentDialogs {
@@ -73,6 +98,9 @@ public:
     ProgramRun()
         : registry(std::make_unique<FakeBeeper>(counters), std::make_unique<FakeEnd>(counters),
                    std::make_unique<FakePrinter>(counters)) {
+        auto preview = std::make_unique<FakeReportPreview>(counters);
+        reportPreview = preview.get();
+        registry.setReportPreview(std::move(preview));
         ui::installScreens(registry);
         auto fake = std::make_unique<FakeDocuments>();
         documents = fake.get();
@@ -82,6 +110,7 @@ public:
 
     Counters counters;
     app::Registry registry;
+    FakeReportPreview* reportPreview = nullptr;
     FakeDocuments* documents = nullptr; // owned by the registry
 };
 

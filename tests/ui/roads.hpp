@@ -69,6 +69,16 @@ protected:
     ProgramRun run;
 };
 
+// With no size tables, "断面図から計算" leads on to the calculator.
+inline void toSectionCalculator(ProgramRun& run, const char* shapePicture,
+                                std::optional<BeamCase> beam = std::nullopt) {
+    toSizeScreen(run, shapePicture, beam);
+    ui::Form材サイズ選択& sizes = run.registry.screen<ui::Form材サイズ選択>();
+    ASSERT_EQ(need<QPushButton>(sizes, "CmdZIE")->text(), "断面図から計算");
+    click(need(sizes, "CmdZIE"));
+    ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
+}
+
 // A program run with no size tables, driving the section calculator.
 class SectionCalculatorTest : public ScreenTest<ui::Form入力断面他> {
 protected:
@@ -77,11 +87,7 @@ protected:
         run.registry.setDataFolders({emptyFolder.path().toStdString()});
     }
     void open(const char* picture, std::optional<BeamCase> beam = std::nullopt) {
-        toSizeScreen(run, picture, beam);
-        ui::Form材サイズ選択& sizes = run.registry.screen<ui::Form材サイズ選択>();
-        ASSERT_EQ(sizes.control<QPushButton>("CmdZIE")->text(), "断面図から計算");
-        click(sizes.control<QWidget>("CmdZIE"));
-        ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
+        toSectionCalculator(run, picture, beam);
     }
     QLineEdit* hen(int k) { return ctl<QLineEdit>(QStringLiteral("TextHEN%1").arg(k)); }
     QString bikou() { return shown("LbBikou") ? caption("LbBikou") : QString(); }
