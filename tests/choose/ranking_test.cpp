@@ -4,7 +4,7 @@
 // M in N·m, Z in cm³ so that M / Z is N/mm², deflections in mm with E I in N·mm².
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <array>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -57,18 +57,12 @@ std::string lightest(const choose::Ranking& r) {
     return r.lightest ? r.rows[*r.lightest].designation : std::string("none");
 }
 
-struct Shown {
-    std::string designation, mass, stress, ratio, deflection, deflectionRatio, verdict;
-    bool operator==(const Shown&) const = default;
-    friend std::ostream& operator<<(std::ostream& o, const Shown& s) {
-        return o << s.designation << " | " << s.mass << " | " << s.stress << " | " << s.ratio
-                 << " | " << s.deflection << " | " << s.deflectionRatio << " | " << s.verdict;
-    }
-};
+// designation, mass, stress, stress ratio, deflection, deflection ratio, verdict
+using Shown = std::array<std::string, 7>;
 
 // A row's texts beside those worked by hand, compared at once.
 void expectRow(const choose::Ranking& r, const Shown& s) {
-    const choose::Row& x = row(r, s.designation);
+    const choose::Row& x = row(r, s[0]);
     EXPECT_EQ((Shown{x.designation, x.mass, x.stress, x.stressRatio, x.deflection,
                      x.deflectionRatio, x.verdict}),
               s);
@@ -96,7 +90,6 @@ TEST(Ranking, CantileverLongAndShortTermAndTheDeflectionLimit) {
               {"H-150×75×5×7", "14.01", "172.0", "109.6 %", "14.8", "1/135", "曲げ応力 短期 OK"});
     expectRow(longTerm,
               {"H-175×90×5×8", "17.98", "111.2", "70.8 %", "8.2", "1/244", "曲げ応力 長期 OK"});
-    EXPECT_FALSE(row(longTerm, "H-150×75×5×7").passes);
     EXPECT_EQ(choose::lightestCaption(longTerm, choose::Term::Long),
               "最も軽い長期 OK: H-175×90×5×8 (17.98 kg/m)");
 
@@ -123,16 +116,25 @@ TEST(Ranking, CantileverLongAndShortTermAndTheDeflectionLimit) {
 }
 
 // The rows of every structure, each a case of its own (loads chosen to give M = 15000 N·m or
-// near it, so that the sizes fall on both sides of fb).
+// near it, so that the sizes fall on both sides of fb), and a wood beam at both terms.
 TEST(Ranking, EachStructureAgainstHandWorkedRows) {
     struct Case {
         const char* name;
         choose::Request request;
         std::string lightest;
         Shown shown;
+        std::vector<catalog::SizeRow> sizes = kH;
     };
     choose::Request perMetre = steel(beam::Structure::SimplySupported, 3, 5000, 4000);
     perMetre.beam.loadMode = beam::LoadMode::PerMetre;
+    choose::Request wood = steel(beam::Structure::SimplySupported, 1, 3000, 2000);
+    std::tie(wood.beam.eText, wood.beam.allowText, wood.specificGravityText) =
+        std::tuple("7000", "8.14", "0.38");
+    choose::Request woodShort = wood;
+    woodShort.term = choose::Term::Short;
+    const std::vector<catalog::SizeRow> rectangles = {size(19, "90×150", 135, 2531.25, 337.5),
+                                                      size(19, "60×120", 72, 864, 144),
+                                                      size(19, "45×105", 47.25, 434.11, 82.69)};
     const Case cases[] = {
         // Vertical cantilever, W = 20000 N over L = 1500: M = W L / 2 = 15000 N·m; its own
         // weight acts along it: 15000/138 = 108.7, 108.7/157 = 69.2 %; δ = W L³/(8EI) =
@@ -164,43 +166,32 @@ TEST(Ranking, EachStructureAgainstHandWorkedRows) {
          steel(beam::Structure::PinnedFixed, 1, 16000, 5000),
          "H-175×90×5×8",
          {"H-175×90×5×8", "17.98", "112.7", "71.8 %", "7.6", "1/659", "曲げ応力 長期 OK"}},
+        // 杉 (E 7000, fb 8.14, specific gravity 0.38), rectangles b x h standing, simply
+        // supported, P = 3000 N at mid-span of L = 2000: M = P L/4 = 1500 N·m.
+        //  45×105: Z = 4.5 x 10.5²/6 = 82.69: 18.1 N/mm², far beyond 1.5 fb: 短期 NG.
+        //  60×120: Z = 144, mass 72 x 0.038 = 2.74; 10.42 + 53.7 x 2/8 / 144 = 0.09: 10.5,
+        //          10.5/8.14 = 129.0 %: 短期 OK. δ = 3000 x 2000³/(48 x 7000 x 864e4) = 8.267
+        //          + 5 W L³/(384EI) = 0.092: two decimals, 8.36 mm, 2000/8.359 = 1/239.
+        //  90×150: Z = 337.5, I = 2531.25, mass 135 x 0.038 = 5.13; 4.44 + 100.5 x 2/8 / 337.5
+        //          = 0.07: 4.5, 55.3 %: 長期 OK. δ = P L³/(48EI) = 3000 x 2000³/(48 x 7000 x
+        //          2531.25e4) = 2.822 + 5 W L³/(384EI) = 0.0591: 2.88 mm, 2000/2.881 = 1/694.
+        {"wood, long term",
+         wood,
+         "90×150",
+         {"90×150", "5.13", "4.5", "55.3 %", "2.88", "1/694", "曲げ応力 長期 OK"},
+         rectangles},
+        {"wood, short term",
+         woodShort,
+         "60×120",
+         {"60×120", "2.74", "10.5", "129.0 %", "8.36", "1/239", "曲げ応力 短期 OK"},
+         rectangles},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const choose::Ranking r = choose::rank(c.request, kH);
+        const choose::Ranking r = choose::rank(c.request, c.sizes);
         EXPECT_EQ(lightest(r), c.lightest);
         expectRow(r, c.shown);
     }
-}
-
-// 杉 (E 7000, fb 8.14, specific gravity 0.38), rectangles b x h standing, simply supported,
-// P = 3000 N at mid-span of L = 2000: M = P L/4 = 1500 N·m.
-//  45×105: Z = 4.5 x 10.5²/6 = 82.69: 18.1 N/mm², far beyond 1.5 fb: 短期 NG.
-//  60×120: Z = 144, mass 72 x 0.038 = 2.74; 10.42 + 53.7 x 2/8 / 144 = 0.09: 10.5, 10.5/8.14
-//          = 129.0 %: 短期 OK.
-//  90×150: Z = 337.5, I = 2531.25, mass 135 x 0.038 = 5.13; 4.44 + 100.5 x 2/8 / 337.5 =
-//          0.07: 4.5, 55.3 %: 長期 OK. δ = P L³/(48EI) = 3000 x 2000³/(48 x 7000 x 2531.25e4)
-//          = 2.822 + 5 W L³/(384EI) = 0.0591: 2.88 mm, 2000/2.881 = 1/694.
-TEST(Ranking, WoodBeam) {
-    choose::Request r;
-    r.beam.structure = beam::Structure::SimplySupported;
-    r.beam.loadCase = beam::LoadCase::Case1;
-    r.beam.loadN = 3000;
-    r.beam.spanMm = 2000;
-    r.beam.eText = "7000";
-    r.beam.allowText = "8.14";
-    r.specificGravityText = "0.38";
-    const std::vector<catalog::SizeRow> wood = {size(19, "90×150", 135, 2531.25, 337.5),
-                                                size(19, "60×120", 72, 864, 144),
-                                                size(19, "45×105", 47.25, 434.11, 82.69)};
-    const choose::Ranking longTerm = choose::rank(r, wood);
-    EXPECT_EQ(order(longTerm), (std::vector<std::string>{"45×105", "60×120", "90×150"}));
-    EXPECT_EQ(lightest(longTerm), "90×150");
-    expectRow(longTerm, {"90×150", "5.13", "4.5", "55.3 %", "2.88", "1/694", "曲げ応力 長期 OK"});
-    EXPECT_EQ(row(longTerm, "60×120").stressRatio, "129.0 %");
-    EXPECT_EQ(row(longTerm, "45×105").verdict, "曲げ応力 短期 NG");
-    r.term = choose::Term::Short;
-    EXPECT_EQ(lightest(choose::rank(r, wood)), "60×120");
 }
 
 // Simply supported, P = 100000 N at L1 = 1000 of L = 4000: M = P L1 L2 / L = 75000 N·m, beyond
@@ -210,7 +201,6 @@ TEST(Ranking, NothingPasses) {
     r.term = choose::Term::Short;
     const choose::Ranking x = choose::rank(r, kH);
     ASSERT_TRUE(x.ranked());
-    EXPECT_EQ(x.rows.size(), 4u);
     EXPECT_FALSE(x.lightest);
     EXPECT_EQ(row(x, "H-200×100×5.5×8").stress, "416.6");
     EXPECT_EQ(row(x, "H-200×100×5.5×8").stressRatio, "265.4 %");
@@ -241,12 +231,10 @@ TEST(Ranking, ProblemsOfTheBeamAndOfOneSize) {
     sizes.push_back(size(9, "H-150×75×5×7 (B)", 17.85, 666, 88.8));
     const choose::Ranking c =
         choose::rank(steel(beam::Structure::Cantilever, 1, 1000, 1000), sizes);
-    ASSERT_TRUE(c.ranked());
-    EXPECT_EQ(c.rows.front().designation, "H-0");
+    ASSERT_EQ(order(c),
+              (std::vector<std::string>{"H-0", "H-150×75×5×7", "H-150×75×5×7 (B)", "H-100×100×6×8",
+                                        "H-175×90×5×8", "H-200×100×5.5×8"}));
     EXPECT_EQ(c.rows.front().verdict, "断面係数 (Z) が正しくありません。");
-    EXPECT_FALSE(c.rows.front().passes);
-    EXPECT_EQ(c.rows[1].designation, "H-150×75×5×7");
-    EXPECT_EQ(c.rows[2].designation, "H-150×75×5×7 (B)");
     EXPECT_EQ(lightest(c), "H-150×75×5×7");
     EXPECT_EQ(c.rows[1].source, 2u);
 }
