@@ -59,7 +59,7 @@ protected:
 };
 
 // Open it, read the marked row, double-click it: the calculation shows that size and its
-// verdict, and the window is gone.
+// verdict, the window is gone, and the way back finds the size on the size screen's list.
 TEST_F(RankingWindow, TheMarkedRowDoubleClickedIsCalculated) {
     EXPECT_EQ(ranking().window().windowTitle(), "断面選定");
     EXPECT_EQ(lightest(), "最も軽い長期 OK: H-198×99×4.5×7 (17.81 kg/m)");
@@ -91,6 +91,11 @@ TEST_F(RankingWindow, TheMarkedRowDoubleClickedIsCalculated) {
     EXPECT_EQ(calcBox("Textmaget")->text(), "98.4");
     EXPECT_EQ(need<Label>(calc(), "Labelmagehikaku")->caption(), "62.7 %");
     EXPECT_EQ(need<Label>(calc(), "Label判定")->caption(), "曲げ応力 長期 OK");
+
+    click(need(calc(), "Commandmae"));
+    ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
+    EXPECT_EQ(need<QListWidget>(sizes(), "ListDanmenSize")->currentItem()->text(),
+              "H-198×99×4.5×7");
 }
 
 // Each keystroke on the calculation screen re-ranks; the choices re-rank too, and so does an
