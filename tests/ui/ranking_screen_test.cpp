@@ -26,7 +26,7 @@ using namespace ui;
 
 namespace {
 
-class RankingWindow : public ::testing::Test {
+class RankingWindow : public ScreenTest<Form入力計算> {
 protected:
     void SetUp() override {
         run.registry.setDataFolders({HARI_SOURCE_DIR "/data"});
@@ -36,17 +36,13 @@ protected:
         ASSERT_FALSE(rows.isEmpty());
         list->setCurrentItem(rows.front());
         click(need(sizes(), "Commandtugi"));
-        typeInto(calcBox("TextHEN1"), "7500");
-        typeInto(calcBox("TextHEN2"), "2000");
-        click(need(calc(), "Cmd断面選定"));
+        typeInto(ctl<QLineEdit>("TextHEN1"), "7500");
+        typeInto(ctl<QLineEdit>("TextHEN2"), "2000");
+        click(ctl("Cmd断面選定"));
         ASSERT_EQ(visibleWindows(), (QStringList{"Form入力計算", "Form断面選定"}));
     }
     Form材サイズ選択& sizes() { return run.registry.screen<Form材サイズ選択>(); }
-    Form入力計算& calc() { return run.registry.screen<Form入力計算>(); }
     Form断面選定& ranking() { return run.registry.screen<Form断面選定>(); }
-    QLineEdit* calcBox(const char* name) {
-        return need<QLineEdit>(calc(), QString::fromUtf8(name));
-    }
     QTableView* table() { return need<QTableView>(ranking(), "Table断面選定"); }
     RankingModel& model() { return *static_cast<RankingModel*>(table()->model()); }
     QString lightest() { return need<Label>(ranking(), "Label最軽量")->caption(); }
@@ -54,8 +50,6 @@ protected:
         return model().index(row, static_cast<int>(c)).data().toString();
     }
     int rowOf(const char* designation) { return model().find(9, designation); }
-
-    ProgramRun run;
 };
 
 // Open it, read the marked row, double-click it: the calculation shows that size and its
@@ -83,12 +77,12 @@ TEST_F(RankingWindow, TheMarkedRowDoubleClickedIsCalculated) {
     table()->scrollTo(at);
     doubleClickAt(table()->viewport(), table()->visualRect(at).center());
     ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
-    EXPECT_EQ(need<Label>(calc(), "Labeldsize")->caption(), "H-198×99×4.5×7");
-    EXPECT_EQ(calcBox("Textmaget")->text(), "98.4"); // with its Z, 156, and the load that stays
-    EXPECT_EQ(need<Label>(calc(), "Labelmagehikaku")->caption(), "62.7 %");
-    EXPECT_EQ(need<Label>(calc(), "Label判定")->caption(), "曲げ応力 長期 OK");
+    EXPECT_EQ(caption("Labeldsize"), "H-198×99×4.5×7");
+    EXPECT_EQ(text("Textmaget"), "98.4"); // with its Z, 156, and the load that stays
+    EXPECT_EQ(caption("Labelmagehikaku"), "62.7 %");
+    EXPECT_EQ(caption("Label判定"), "曲げ応力 長期 OK");
 
-    click(need(calc(), "Commandmae"));
+    click(ctl("Commandmae"));
     ASSERT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
     EXPECT_EQ(need<QListWidget>(sizes(), "ListDanmenSize")->currentItem()->text(),
               "H-198×99×4.5×7");
@@ -98,9 +92,9 @@ TEST_F(RankingWindow, TheMarkedRowDoubleClickedIsCalculated) {
 // allowable stress typed over there, which stays with the size Enter takes: fb 235,
 // H-125×60×6×8 232.9/235 = 99.1 %: 長期 OK, lighter than any other.
 TEST_F(RankingWindow, FollowsTheCalculationAndItsChoices) {
-    typeInto(calcBox("TextHEN1"), "2000");
+    typeInto(ctl<QLineEdit>("TextHEN1"), "2000");
     EXPECT_EQ(lightest(), "最も軽い長期 OK: H-100×50×5×7 (9.30 kg/m)");
-    typeInto(calcBox("TextHEN1"), "7500");
+    typeInto(ctl<QLineEdit>("TextHEN1"), "7500");
     EXPECT_EQ(lightest(), "最も軽い長期 OK: H-198×99×4.5×7 (17.81 kg/m)");
 
     click(need(ranking(), "Opt短期"));
@@ -115,9 +109,9 @@ TEST_F(RankingWindow, FollowsTheCalculationAndItsChoices) {
     EXPECT_EQ(lightest(), "最も軽い長期 OK: H-198×99×4.5×7 (17.81 kg/m)");
 
     // A 7500 kN load: no size carries it.
-    click(need(calc(), "Opt1kN"));
+    click(ctl("Opt1kN"));
     EXPECT_EQ(lightest(), "長期 OK のサイズはありません。");
-    click(need(calc(), "Opt1N"));
+    click(ctl("Opt1N"));
 
     // Sorted by a header click: the stiffest first by stress, the lightest row still marked.
     table()->horizontalHeader()->setSortIndicator(static_cast<int>(choose::Column::Stress),
@@ -129,14 +123,14 @@ TEST_F(RankingWindow, FollowsTheCalculationAndItsChoices) {
     EXPECT_EQ(cell(model().lightestRow(), choose::Column::Designation), "H-198×99×4.5×7");
 
     limit->setCurrentIndex(0); // なし
-    typeInto(calcBox("Textkmage"), "235");
-    click(need(calc(), "CmdSaikeisan"));
+    typeInto(ctl<QLineEdit>("Textkmage"), "235");
+    click(ctl("CmdSaikeisan"));
     EXPECT_EQ(lightest(), "最も軽い長期 OK: H-125×60×6×8 (13.10 kg/m)");
     table()->setFocus();
     QTest::keyClick(table(), Qt::Key_Return);
     ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
-    EXPECT_EQ(need<Label>(calc(), "Labeldsize")->caption(), "H-125×60×6×8");
-    EXPECT_EQ(need<Label>(calc(), "Labelmagehikaku")->caption(), "99.1 %"); // of fb 235
+    EXPECT_EQ(caption("Labeldsize"), "H-125×60×6×8");
+    EXPECT_EQ(caption("Labelmagehikaku"), "99.1 %"); // of fb 235
 }
 
 // Its own print, and it closes with the calculation or by itself without ending the program.
@@ -145,8 +139,8 @@ TEST_F(RankingWindow, PrintsAndClosesWithTheCalculation) {
     ranking().window().close(); // its close box
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     EXPECT_EQ(run.counters.ends, 0);
-    click(need(calc(), "Cmd断面選定"));
-    click(need(calc(), "CmdTop"));
+    click(ctl("Cmd断面選定"));
+    click(ctl("CmdTop"));
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
     EXPECT_FALSE(ranking().isLoaded());
 }
@@ -183,8 +177,8 @@ TEST_F(RankingWindow, ASizeOfAnotherShapeIsFollowedOnTheWayBack) {
     EXPECT_EQ(cell(pipe, choose::Column::Shape), "鋼管"); // the steel table's name of it
     table()->setCurrentIndex(model().index(pipe, 0));
     click(need(ranking(), "Cmdこのサイズで計算"));
-    EXPECT_EQ(need<Label>(calc(), "Labeldsize")->caption(), designation);
-    click(need(calc(), "Commandmae"));
+    EXPECT_EQ(caption("Labeldsize"), designation);
+    click(ctl("Commandmae"));
     EXPECT_EQ(need<QListWidget>(sizes(), "ListDanmenSize")->currentItem()->text(), designation);
     click(need(sizes(), "Commandmae"));
     Form断面選択& shapes = run.registry.screen<Form断面選択>();
