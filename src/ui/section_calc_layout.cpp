@@ -146,7 +146,7 @@ void buildButtons(QWidget& w, SectionCalcControls& c) {
     c.next->setDefault(true);
     c.print = addButton(&w, name("CmdPrin"), {5640, top, width, height}, name("印刷"), {10});
     c.end = addButton(&w, name("Commandend"), {7800, top, width, height}, name("おわり"), {10});
-    c.report = addButton(&w, name("Cmd計算書"), {6360, 2460, 1740, 420}, name("計算書"), {10});
+    c.report = addButton(&w, name("Cmd計算書"), {6360, 2460, 1620, 420}, name("計算書"), {10});
 }
 
 } // namespace

@@ -40,7 +40,7 @@ Form入力断面他::~Form入力断面他() = default;
 
 void Form入力断面他::build(app::FormWindow& w) {
     c_ = std::make_unique<SectionCalcControls>(buildSectionCalc(w));
-    addSaveButton(w, registry(), {8280, 2460, 1740, 420}, 10);
+    addSaveButton(w, registry(), {8100, 2460, 1620, 420}, 10); // under the keypad, beside 計算書
     connectHandlers();
 }
 
