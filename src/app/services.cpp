@@ -14,6 +14,8 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
+#include "app/pdf_text.hpp"
+
 namespace app {
 
 void QtBeeper::beep() {
@@ -99,6 +101,7 @@ void printWindowImage(QPrinter& printer, QWidget* window, int copies) {
                        QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }
     QPainter painter(&printer);
+    if (!painter.isActive()) return;
     const QRect page = painter.viewport();
     const QSize size = screen.scaled(page.size(), Qt::KeepAspectRatio);
     const QPoint at(page.left() + (page.width() - size.width()) / 2, page.top());
@@ -112,6 +115,8 @@ void printWindowImage(QPrinter& printer, QWidget* window, int copies) {
         if (i > 0) printer.newPage();
         painter.drawPicture(0, 0, drawing);
     }
+    painter.end();
+    nameCjkGlyphsInPdfFile(printer);
 }
 
 ReportHeading QtReportPreview::preview(QWidget* parent, const ReportHeading& heading,

@@ -28,10 +28,6 @@ void setUpPage(QPagedPaintDevice& device);
 // file cannot be written.
 bool writePdf(const QString& path, const std::function<void(QPainter&)>& paint);
 
-// Names the glyphs that a CJK font shares between a radical and its ideograph by the
-// ideograph, in a PDF as Qt writes it, so that its text reads and searches as typed.
-void nameCjkGlyphsByTheirIdeographs(QByteArray& pdf);
-
 // Prints one page painted by `paint` on a printer (or the preview's printer), A4 portrait.
 void print(QPrinter& printer, const std::function<void(QPainter&)>& paint);
 

@@ -94,7 +94,8 @@ TEST_F(CalcScreen, CantileverPointLoadInSiAndOldUnitsPrinted) {
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     expectSharpPdf(
         s().window(), folder.filePath("calc.pdf"), 2,
-        {"鋼材－SS400", "最大曲げ応力", "(N/mm2)", "たわみ量 (mm)", "200.0", "2154", "P-A", "印刷"},
+        {"鋼材－SS400", "最大曲げ応力", "(N/mm2)", "たわみ量 (mm)", "長さ入力", "200.0", "2154", "P-A",
+         "印刷"},
         "GaugeCanvas");
 }
 

@@ -63,12 +63,10 @@ inline PdfFile readPdf(const QString& path) {
     return pdf;
 }
 
-// Whether a page's text holds `text`. Both are compared in compatibility form: Qt's PDF writer
-// names a glyph by the lowest code point that maps to it, so 大 of a CJK font reads back as the
-// Kangxi radical ⼤, and － may come back as -.
+// Whether a page's text holds `text`, character for character: a search of the PDF must find
+// what the screen shows (大, not the radical ⼤ that shares its glyph).
 inline bool holdsText(const QString& page, const char* text) {
-    return page.normalized(QString::NormalizationForm_KC)
-        .contains(QString::fromUtf8(text).normalized(QString::NormalizationForm_KC));
+    return page.contains(QString::fromUtf8(text));
 }
 
 // The first page rendered by pdftoppm at `dpi`; a null image when that fails.
