@@ -3,6 +3,7 @@
 // × / + − ( ) and superscript powers, evaluated as a reader would.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
@@ -31,12 +32,6 @@ public:
         } catch (const std::logic_error&) {
         }
         return std::nullopt;
-    }
-
-    // A shown result: a number, "12.3 %" or "1/593".
-    static std::optional<double> result(std::string text) {
-        if (const std::size_t pc = text.find('%'); pc != std::string::npos) text.erase(pc);
-        return eval(text);
     }
 
 private:
@@ -85,19 +80,18 @@ private:
 // Half a unit of the last decimal of a shown number ("117.6" → 0.05, "1538" → 0.5).
 inline double halfUnit(const std::string& shown) {
     const std::size_t point = shown.find('.');
-    int decimals = 0;
-    if (point != std::string::npos)
-        while (point + 1 + decimals < shown.size() &&
-               std::isdigit(static_cast<unsigned char>(shown[point + 1 + decimals])))
-            ++decimals;
-    return 0.5 * std::pow(10.0, -decimals);
+    if (point == std::string::npos) return 0.5;
+    const std::size_t end =
+        std::min(shown.find_first_not_of("0123456789", point + 1), shown.size());
+    return 0.5 * std::pow(10.0, -double(end - point - 1));
 }
 
 // Whether a line's numbers evaluate to its shown result: within the rounding of the result,
 // and of the six-digit figures carried between lines. A ratio "1/N" is compared as N.
 inline bool agrees(const std::string& numbers, const std::string& shown, std::string* why) {
     const auto v = Arithmetic::eval(numbers);
-    const auto r = Arithmetic::result(shown);
+    // A shown result is a number, "12.3 %" or "1/593".
+    const auto r = Arithmetic::eval(shown.substr(0, shown.find('%')));
     if (!v || !r) {
         *why = "cannot read '" + numbers + "' = '" + shown + "'";
         return false;
