@@ -78,8 +78,6 @@ TEST(BeamCurves, MaximaAreTheCalculationsForEveryStructureAndLoadCase) {
                 near(r.c.deflection.total.max.value, q.tawamiT, 0.005);
             }
             EXPECT_GE(r.c.x.size(), 201u);
-            EXPECT_EQ(r.c.x.front(), 0);
-            EXPECT_EQ(r.c.x.back(), L);
         }
     // Nothing calculated, no curves.
     beam::Inputs in = check(S::SimplySupported, 1);
