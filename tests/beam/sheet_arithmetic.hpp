@@ -3,13 +3,16 @@
 // × / + − ( ) and superscript powers, evaluated as a reader would.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace sheet {
 
+// Sums of products of powers, read by recursive descent; a malformed text throws inside.
 class Arithmetic {
 public:
     static std::optional<double> eval(std::string text) {
@@ -22,77 +25,49 @@ public:
              {std::pair{"×", "*"}, {"−", "-"}, {"²", "^2"}, {"³", "^3"}, {"⁴", "^4"}})
             for (std::size_t at; (at = text.find(from)) != std::string::npos;)
                 text.replace(at, std::string_view(from).size(), to);
-        Arithmetic a{text};
-        const std::optional<double> v = a.sum();
-        a.blanks();
-        if (!v || a.at_ != a.s_.size()) return std::nullopt;
-        return v;
-    }
-
-    // A shown result: a number, "12.3 %" or "1/593".
-    static std::optional<double> result(const std::string& text) {
-        std::string t = text;
-        if (const std::size_t pc = t.find('%'); pc != std::string::npos) t.erase(pc);
-        return eval(t);
+        try {
+            Arithmetic a{text};
+            const double v = a.sum();
+            if (text.find_first_not_of(' ', a.at_) == std::string::npos) return v;
+        } catch (const std::logic_error&) {
+        }
+        return std::nullopt;
     }
 
 private:
     explicit Arithmetic(std::string s) : s_(std::move(s)) {}
-    void blanks() {
+    // The next character after blanks if it is one of ops (consumed), else 0.
+    char take(std::string_view ops) {
         while (at_ < s_.size() && s_[at_] == ' ')
             ++at_;
+        if (at_ < s_.size() && ops.find(s_[at_]) != std::string_view::npos) return s_[at_++];
+        return 0;
     }
-    bool take(char c) {
-        blanks();
-        if (at_ < s_.size() && s_[at_] == c) return ++at_, true;
-        return false;
-    }
-    std::optional<double> sum() {
-        std::optional<double> v = product();
-        while (v) {
-            if (take('+')) {
-                auto r = product();
-                v = r ? std::optional(*v + *r) : std::nullopt;
-            } else if (take('-')) {
-                auto r = product();
-                v = r ? std::optional(*v - *r) : std::nullopt;
-            } else {
-                break;
-            }
-        }
+    double sum() {
+        double v = product();
+        for (char op; (op = take("+-"));)
+            v = op == '+' ? v + product() : v - product();
         return v;
     }
-    std::optional<double> product() {
-        std::optional<double> v = power();
-        while (v) {
-            if (take('*')) {
-                auto r = power();
-                v = r ? std::optional(*v * *r) : std::nullopt;
-            } else if (take('/')) {
-                auto r = power();
-                v = r ? std::optional(*v / *r) : std::nullopt;
-            } else {
-                break;
-            }
-        }
+    double product() {
+        double v = power();
+        for (char op; (op = take("*/"));)
+            v = op == '*' ? v * power() : v / power();
         return v;
     }
-    std::optional<double> power() {
-        std::optional<double> v = primary();
-        if (v && take('^')) {
-            auto e = primary();
-            v = e ? std::optional(std::pow(*v, *e)) : std::nullopt;
-        }
-        return v;
+    double power() {
+        const double v = primary();
+        return take("^") ? std::pow(v, primary()) : v;
     }
-    std::optional<double> primary() {
-        if (take('(')) {
-            auto v = sum();
-            return v && take(')') ? v : std::nullopt;
+    double primary() {
+        if (take("(")) {
+            const double v = sum();
+            if (!take(")")) throw std::invalid_argument("no closing parenthesis");
+            return v;
         }
-        blanks();
+        if (at_ >= s_.size() || !std::isdigit(static_cast<unsigned char>(s_[at_])))
+            throw std::invalid_argument("no number");
         std::size_t used = 0;
-        if (at_ >= s_.size() || !(std::isdigit(static_cast<unsigned char>(s_[at_])))) return {};
         const double v = std::stod(s_.substr(at_), &used);
         at_ += used;
         return v;
@@ -105,19 +80,18 @@ private:
 // Half a unit of the last decimal of a shown number ("117.6" → 0.05, "1538" → 0.5).
 inline double halfUnit(const std::string& shown) {
     const std::size_t point = shown.find('.');
-    int decimals = 0;
-    if (point != std::string::npos)
-        while (point + 1 + decimals < shown.size() &&
-               std::isdigit(static_cast<unsigned char>(shown[point + 1 + decimals])))
-            ++decimals;
-    return 0.5 * std::pow(10.0, -decimals);
+    if (point == std::string::npos) return 0.5;
+    const std::size_t end =
+        std::min(shown.find_first_not_of("0123456789", point + 1), shown.size());
+    return 0.5 * std::pow(10.0, -double(end - point - 1));
 }
 
 // Whether a line's numbers evaluate to its shown result: within the rounding of the result,
 // and of the six-digit figures carried between lines. A ratio "1/N" is compared as N.
 inline bool agrees(const std::string& numbers, const std::string& shown, std::string* why) {
     const auto v = Arithmetic::eval(numbers);
-    const auto r = Arithmetic::result(shown);
+    // A shown result is a number, "12.3 %" or "1/593".
+    const auto r = Arithmetic::eval(shown.substr(0, shown.find('%')));
     if (!v || !r) {
         *why = "cannot read '" + numbers + "' = '" + shown + "'";
         return false;

@@ -89,11 +89,9 @@ TEST(WorkingLines, ReadAsWorkedByHand) {
     EXPECT_EQ(beam::sheetNumber(0.333333333333, 6) + " " + beam::sheetNumber(2000, 6) + " " +
                   beam::sheetNumber(1234567.8, 6),
               "0.333333 2000 1234570");
-}
-
-TEST(WorkingLines, NoWorkingWithoutACalculation) {
-    beam::Inputs in = check(S::Cantilever, 3, 2500); // L1 beyond the span
-    EXPECT_TRUE(beam::workingLines(in, beam::calcDispatch(in)).empty());
+    // Nothing calculated (L1 beyond the span), no working.
+    const beam::Inputs beyond = check(S::Cantilever, 3, 2500);
+    EXPECT_TRUE(beam::workingLines(beyond, beam::calcDispatch(beyond)).empty());
 }
 
 } // namespace
