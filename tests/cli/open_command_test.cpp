@@ -86,8 +86,6 @@ TEST(OpenCommand, RefusalsAndUsage) {
     } rows[] = {
         {cli::openCommand, bad.string(), cli::kNoResult,
          "hari open: 「bad.hari」を開けません。新しい版"},
-        {cli::openCommand, (kFolder / "none.hari").string(), cli::kNoResult,
-         "ファイルがありません"},
         {cli::openCommand, "", cli::kUsage, "which file?"},
         {cli::openCommand, bad.string() + " --format xml", cli::kUsage, "--format"},
         {cli::beamCommand,
