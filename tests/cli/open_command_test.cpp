@@ -31,7 +31,7 @@ Printed run(cli::Command command, const std::string& line) {
 const fs::path kFolder =
     fs::temp_directory_path() / ("hari_open_command_test_" + std::to_string(::getpid()));
 
-TEST(OpenCommand, ASavedBeamPrintsWhatItsCommandPrinted) {
+TEST(OpenCommand, ASavedCheckPrintsWhatItsCommandPrinted) {
     fs::create_directories(kFolder);
     const std::string file = (kFolder / "beam.hari").string();
     for (int structure = 1; structure <= 5; ++structure)
@@ -40,11 +40,12 @@ TEST(OpenCommand, ASavedBeamPrintsWhatItsCommandPrinted) {
             const bool withL1 = cantilever ? loadCase == 3 : loadCase == 2;
             const bool uniform = cantilever ? loadCase != 1 : loadCase == 3;
             const std::string line =
-                "--structure " + std::to_string(structure) + " --case " +
-                std::to_string(loadCase) + " --load 2.5 --unit kN --span 1800 " +
-                (withL1 ? "--l1 600 " : "") + (uniform ? "--per-metre " : "") +
+                "--structure " + std::to_string(structure) + " --case " + std::to_string(loadCase) +
+                " --load 2.5 --unit kN --span 1800 " + (withL1 ? "--l1 600 " : "") +
+                (uniform ? "--per-metre " : "") +
                 "--z 75.6 --i 378 --e 205000 --mass 16.95 --allow 157 --format kv "
-                "--save " + file + " --material 1 --area 21.59 --radius 4.18";
+                "--save " +
+                file + " --material 1 --area 21.59 --radius 4.18";
             SCOPED_TRACE(line);
             const Printed saved = run(cli::beamCommand, line);
             ASSERT_EQ(saved.status, cli::kOk) << saved.err;
@@ -55,21 +56,17 @@ TEST(OpenCommand, ASavedBeamPrintsWhatItsCommandPrinted) {
     // By hand: 1000 N at L1 = 500 of a 2000 mm simple beam, M = P L1 L2 / L = 375 N·m.
     ASSERT_EQ(run(cli::beamCommand, "--structure 3 --case 2 --load 1000 --span 2000 --l1 500 "
                                     "--z 75.6 --i 378 --e 205000 --mass 16.95 --allow 157 "
-                                    "--save " + file + " --material 1 --area 21.59 --radius 4.18")
+                                    "--save " +
+                                        file + " --material 1 --area 21.59 --radius 4.18")
                   .status,
               cli::kOk);
     const Printed table = run(cli::openCommand, file);
     EXPECT_NE(table.out.find("荷重条件                 L1 位置の集中荷重"), std::string::npos);
     EXPECT_NE(run(cli::openCommand, file + " --format json").out.find("\"Textkajumo\": \"375\""),
               std::string::npos);
-}
-
-TEST(OpenCommand, ASavedSectionPrintsWhatItsCommandPrinted) {
-    fs::create_directories(kFolder);
-    const std::string file = (kFolder / "section.hari").string();
     // Aluminium (sg 2.7), φ60.5 × 3.2: A = π/4 (60.5² − 54.1²) = 5.76 cm², 1.56 kg/m.
-    const Printed saved =
-        run(cli::sectionCommand, "--shape 1 --dims 60.5,3.2 --material 3 --format kv --save " + file);
+    const Printed saved = run(cli::sectionCommand,
+                              "--shape 1 --dims 60.5,3.2 --material 3 --format kv --save " + file);
     ASSERT_EQ(saved.status, cli::kOk) << saved.err;
     EXPECT_NE(saved.out.find("Text面積=5.76\nTextZaijuryou=1.56\n"), std::string::npos);
     const Printed opened = run(cli::openCommand, file + " --format kv");
@@ -87,18 +84,20 @@ TEST(OpenCommand, RefusalsAndUsage) {
         int status;
         const char* err;
     } rows[] = {
-        {cli::openCommand, bad.string(), cli::kNoResult, "hari open: 「bad.hari」を開けません。新しい版"},
-        {cli::openCommand, (kFolder / "none.hari").string(), cli::kNoResult, "ファイルがありません"},
+        {cli::openCommand, bad.string(), cli::kNoResult,
+         "hari open: 「bad.hari」を開けません。新しい版"},
         {cli::openCommand, "", cli::kUsage, "which file?"},
         {cli::openCommand, bad.string() + " --format xml", cli::kUsage, "--format"},
         {cli::beamCommand,
-         "--structure 1 --case 1 --load 1 --span 1 --z 1 --i 1 --e 1 --mass 1 --allow 1 --save x.hari",
+         "--structure 1 --case 1 --load 1 --span 1 --z 1 --i 1 --e 1 --mass 1 --allow 1 --save "
+         "x.hari",
          cli::kUsage, "--save needs --material"},
         {cli::beamCommand,
          "--structure 1 --case 1 --load 1 --span 1 --z 1 --i 1 --e 1 --mass 1 --allow 1 --save "
          "x.hari --material 1 --area 0 --radius 1",
          cli::kUsage, "--save needs a positive --area"},
-        {cli::sectionCommand, "--shape 1 --dims 60,3 --save x.hari", cli::kUsage, "needs --material"},
+        {cli::sectionCommand, "--shape 1 --dims 60,3 --save x.hari", cli::kUsage,
+         "needs --material"},
         {cli::sectionCommand, "--shape 1 --dims 60,3 --material 15", cli::kUsage, "1 to 14"},
         {cli::sectionCommand,
          "--shape 1 --dims 60,3 --material 1 --save " + (kFolder / "no" / "s.hari").string(),
