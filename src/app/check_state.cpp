@@ -24,6 +24,23 @@ bool numbers(std::initializer_list<std::pair<const std::string*, std::string*>> 
 
 } // namespace
 
+check::Inputs checkInputs(const CalcInput& in) {
+    check::Inputs t;
+    t.load = in.TextHEN1.toStdString();
+    t.span = in.TextHEN2.toStdString();
+    t.l1 = in.TextHEN3.toStdString();
+    t.unit = in.FlgKajutani;
+    t.mode = in.Pw;
+    t.display =
+        in.FlgHyoujitani == DisplayUnits::Old ? check::DisplayUnits::Old : check::DisplayUnits::SI;
+    t.z = in.Textdz.toStdString();
+    t.i = in.Textdi.toStdString();
+    t.e = in.Textyang.toStdString();
+    t.mass = in.Textjuryou.toStdString();
+    t.allow = in.Textkmage.toStdString();
+    return t;
+}
+
 std::variant<check::Check, QString> toCheck(const WizardState& s) {
     check::Check c;
     c.road = s.FlgOpen == Road::SectionProperties ? check::Road::SectionProperties
@@ -83,22 +100,7 @@ std::variant<check::Check, QString> toCheck(const WizardState& s) {
             return QStringLiteral("断面性能に正の数でないものがあります。");
     }
 
-    if (beamRoad) {
-        const CalcInput& in = s.calc;
-        check::Inputs& t = c.inputs;
-        t.load = in.TextHEN1.toStdString();
-        t.span = in.TextHEN2.toStdString();
-        t.l1 = in.TextHEN3.toStdString();
-        t.unit = in.FlgKajutani;
-        t.mode = in.Pw;
-        t.display = in.FlgHyoujitani == DisplayUnits::Old ? check::DisplayUnits::Old
-                                                          : check::DisplayUnits::SI;
-        t.z = in.Textdz.toStdString();
-        t.i = in.Textdi.toStdString();
-        t.e = in.Textyang.toStdString();
-        t.mass = in.Textjuryou.toStdString();
-        t.allow = in.Textkmage.toStdString();
-    }
+    if (beamRoad) c.inputs = checkInputs(s.calc);
     c.title = s.件名.toStdString();
     c.member = s.部材名.toStdString();
     c.program = check::programName();

@@ -10,6 +10,9 @@
 
 namespace app {
 
+// The calculation screen's inputs as a check holds them.
+check::Inputs checkInputs(const CalcInput& in);
+
 // The check the state holds, or why there is none to save (a Japanese sentence).
 std::variant<check::Check, QString> toCheck(const WizardState& s);
 

@@ -429,11 +429,10 @@ Refusal saveFailure(const std::filesystem::path& path, int error) {
 
 } // namespace
 
-beam::Inputs beamInputs(const Check& c) {
-    const Inputs& t = c.inputs;
+beam::Inputs beamInputs(beam::Structure structure, beam::LoadCase loadCase, const Inputs& t) {
     beam::Inputs in;
-    in.structure = c.structure;
-    in.loadCase = c.loadCase;
+    in.structure = structure;
+    in.loadCase = loadCase;
     in.loadMode = t.mode;
     in.loadN = beam::toNewtons(numtext::value(t.load), t.unit);
     in.spanMm = numtext::value(t.span);
@@ -444,6 +443,10 @@ beam::Inputs beamInputs(const Check& c) {
     in.massText = t.mass;
     in.allowText = t.allow;
     return in;
+}
+
+beam::Inputs beamInputs(const Check& c) {
+    return beamInputs(c.structure, c.loadCase, c.inputs);
 }
 
 section::Inputs sectionInputs(const Check& c) {

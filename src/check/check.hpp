@@ -93,6 +93,7 @@ struct Check {
 };
 
 // The calculation of a beam-road check, as the calculation screen makes it from its fields.
+beam::Inputs beamInputs(beam::Structure structure, beam::LoadCase loadCase, const Inputs& typed);
 beam::Inputs beamInputs(const Check& c);
 // The section calculator's input for a calculator section: the shape, the dimensions in their
 // fields, the specific gravity of the material.
