@@ -46,6 +46,13 @@ std::optional<OutputFormat> parseFormat(const std::string& text) {
     return std::nullopt;
 }
 
+std::optional<int> wholeNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoi(text);
+}
+
 std::string jsonEscape(const std::string& text) {
     std::string out;
     for (unsigned char c : text) {

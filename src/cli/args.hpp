@@ -36,6 +36,9 @@ enum class OutputFormat { Table, Kv, Json };
 // "table", "kv" or "json"; nullopt for anything else.
 std::optional<OutputFormat> parseFormat(const std::string& text);
 
+// A whole number in decimal digits only (at most nine), or nullopt.
+std::optional<int> wholeNumber(const std::string& text);
+
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
 std::string jsonEscape(const std::string& text);

@@ -1,7 +1,5 @@
 #include "cli/beam_options.hpp"
 
-#include <charconv>
-
 #include "common/numtext.hpp"
 
 namespace cli {
@@ -32,10 +30,8 @@ std::string problemReason(beam::Problem problem) {
 }
 
 std::optional<int> smallInteger(const std::string& text, int low, int high) {
-    int v = 0;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, v);
-    if (ec != std::errc() || ptr != end || v < low || v > high) return std::nullopt;
+    const std::optional<int> v = wholeNumber(text);
+    if (!v || *v < low || *v > high) return std::nullopt;
     return v;
 }
 

@@ -1,20 +1,16 @@
 #include "cli/saving.hpp"
 
-#include <charconv>
-
 #include "catalog/materials.hpp"
 #include "cli/cli.hpp"
 
 namespace cli {
 
 bool listMaterial(const std::string& text, check::Material& m) {
-    int entry = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), entry);
-    const catalog::Material* chosen =
-        ec == std::errc() && end == text.data() + text.size() ? catalog::material(entry) : nullptr;
+    const std::optional<int> entry = wholeNumber(text);
+    const catalog::Material* chosen = entry ? catalog::material(*entry) : nullptr;
     if (!chosen) return false;
     const catalog::MaterialTexts t = catalog::siTexts(*chosen);
-    m.entry = entry;
+    m.entry = *entry;
     m.typed = false;
     m.kmage = t.kmage;
     m.kashuku = t.kashuku;

@@ -5,7 +5,6 @@
 #include "common/numtext.hpp"
 #include "section/calc.hpp"
 
-#include <charconv>
 #include <string_view>
 #include <vector>
 
@@ -16,13 +15,6 @@ constexpr std::string_view kSectionUsage =
     "usage: hari section --shape CODE --dims D1,D2,... [--sg G] [--format table|kv|json]\n"
     "  CODE  1-6, 13-15, 17-25; the dimensions in mm in the field order of the shape,\n"
     "        G the specific gravity (default 7.85)\n";
-
-std::optional<int> wholeNumber(const std::string& text) {
-    int v = 0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
-    return v;
-}
 
 std::vector<std::string> splitCommas(const std::string& text) {
     std::vector<std::string> parts;

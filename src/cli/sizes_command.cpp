@@ -25,14 +25,6 @@ std::vector<std::string> rowTexts(const catalog::SelectedSize& s) {
             s.textDz,     s.textDi,      s.txtD2r};
 }
 
-// A whole number in decimal digits only, or nullopt.
-std::optional<int> wholeNumber(const std::string& text) {
-    if (text.empty() || text.size() > 9 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    return std::stoi(text);
-}
-
 void writeColumns(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> widths(kColumns.size());
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
