@@ -373,6 +373,16 @@ std::string markEdited(std::string_view designation) {
     return std::string(designation) + std::string(kEditedMark);
 }
 
+std::string designationInUse(std::string_view designation, const CalcFigures& taken,
+                             const CalcFigures& used) {
+    const auto same = [](const std::string& a, const std::string& b) {
+        return numtext::value(a) == numtext::value(b);
+    };
+    if (same(taken.z, used.z) && same(taken.i, used.i) && same(taken.mass, used.mass))
+        return std::string(designation);
+    return markEdited(designation);
+}
+
 std::string sectionDesignation(const SelectedSize* listed, const SectionFigures& shown) {
     if (!listed) return std::string(kTypedDesignation);
     // By figure, not by text: "20.0" typed over "20" still describes the row.

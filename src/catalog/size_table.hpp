@@ -111,4 +111,13 @@ std::string sectionDesignation(const SelectedSize* listed, const SectionFigures&
 // "直接入力" as it is (typed figures are the user's own).
 std::string markEdited(std::string_view designation);
 
+// Z, I and mass as texts: as a calculation took a section over, or as it uses them now.
+struct CalcFigures {
+    std::string z, i, mass;
+};
+// The designation a calculation shows: as taken over while the Z, I and mass in use have the
+// values it came with (by value: "20.0" for "20" is no edit), marked once one differs.
+std::string designationInUse(std::string_view designation, const CalcFigures& taken,
+                             const CalcFigures& used);
+
 } // namespace catalog

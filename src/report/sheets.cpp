@@ -105,13 +105,12 @@ std::vector<Row> sectionRows(const app::WizardState& s, const std::optional<Sect
     const bool calculator = s.Flg入力断面他 == app::SectionSource::Calculator;
     const app::SectionTexts& from = calculator && d ? d->texts : s.sizeSection;
     // An edited Z, I or mass makes the designation untrue, as the screen marks it.
-    const bool asTaken = valueOf(c.Textdz) == valueOf(from.z) &&
-                         valueOf(c.Textdi) == valueOf(from.i) &&
-                         valueOf(c.Textjuryou) == valueOf(from.mass);
+    const auto t = [](const QString& text) { return text.toStdString(); };
     const QString size = calculator ? from.size : s.DanmenSize;
+    const QString designation = q(catalog::designationInUse(
+        t(size), {t(from.z), t(from.i), t(from.mass)}, {t(c.Textdz), t(c.Textdi), t(c.Textjuryou)}));
     return {{QStringLiteral("断面形状"), s.danmenkeijou},
-            {QStringLiteral("寸法"),
-             asTaken ? trimmed(size) : q(catalog::markEdited(size.toStdString()))},
+            {QStringLiteral("寸法"), trimmed(designation)},
             {QStringLiteral("断面積 A"), withUnit(from.area, "cm²")},
             {QStringLiteral("断面係数 Z"), withUnit(c.Textdz, "cm³")},
             {QStringLiteral("断面二次モーメント I"), withUnit(c.Textdi, "cm⁴")},

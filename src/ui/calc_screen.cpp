@@ -204,13 +204,11 @@ void Form入力計算::fieldChanged(int field) {
 
 // The designation names the section only while its figures are the ones taken over.
 void Form入力計算::sectionValueEdited() {
-    const auto same = [](const QLineEdit* box, const QString& taken) {
-        return valueOf(box->text()) == valueOf(taken);
-    };
-    const bool asTaken = same(c_->dz, takenOver_.z) && same(c_->di, takenOver_.i) &&
-                         same(c_->juryou, takenOver_.mass);
-    const QString& d = takenOver_.designation;
-    c_->dsize->setCaption(asTaken ? d : qtext(catalog::markEdited(d.toStdString())));
+    const auto s = [](const QString& t) { return t.toStdString(); };
+    const TakenOverSection& t = takenOver_;
+    c_->dsize->setCaption(qtext(catalog::designationInUse(
+        s(t.designation), {s(t.z), s(t.i), s(t.mass)},
+        {s(c_->dz->text()), s(c_->di->text()), s(c_->juryou->text())})));
 }
 
 // The old-unit twin shows the edited value too, converted as the material screen converts.

@@ -126,8 +126,9 @@ TEST_F(CheckDocument, EveryStructureAndLoadCaseOpensAsItWasSaved) {
         EXPECT_EQ(seen(calc(run)), before);
         // And by hand for the one with every choice: 2.5 kN/m over 1800 mm of a cantilever,
         // M = w L² / 2 = 2.5 × 1.8² / 2 kN·m = 4050 N·m.
-        if (std::string(c.loadCase) == "Image片持分布")
+        if (std::string(c.loadCase) == "Image片持分布") {
             EXPECT_EQ(text(calc(run), "Textkajumo"), "4050");
+        }
         if (std::string(c.loadCase) == "Image両端支持任意") theWayBackShowsTheSavedChoices(run);
     }
 }
