@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "steel_beam.hpp"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -89,18 +91,7 @@ struct Beam {
 // P = 1000 N at the tip of L = 1000 mm (at L1 = 300, or spread, as the case takes it),
 // Z = 10 cm³, I = 100 cm⁴, E = 205000 N/mm², 10 kg/m, allowable 160 N/mm².
 beam::Inputs tipLoad(S s = S::Cantilever, int loadCase = 1) {
-    return {s,
-            static_cast<beam::LoadCase>(loadCase),
-            beam::LoadMode::Total,
-            1000,
-            1000,
-            300,
-            "10",
-            "100",
-            "205000",
-            "10",
-            "160",
-            beam::KekkaZero()};
+    return beamtest::steel(s, loadCase, 1000, 1000, 300, "10", "100", "10");
 }
 
 TEST(FormulaRoutines, AgreeWithTheBeamEquationForEveryStructureAndLoadCase) {

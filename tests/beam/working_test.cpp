@@ -3,24 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "sheet_arithmetic.hpp"
+#include "steel_beam.hpp"
 
 namespace {
 
 using S = beam::Structure;
 
 beam::Inputs check(S s, int loadCase, double l1 = 600) {
-    return {s,
-            static_cast<decltype(beam::Inputs::loadCase)>(loadCase),
-            beam::LoadMode::Total,
-            1234.5,
-            2000,
-            l1,
-            "10.5",
-            "95.3",
-            "205000",
-            "10.3",
-            "160",
-            beam::KekkaZero()};
+    return beamtest::steel(s, loadCase, 1234.5, 2000, l1, "10.5", "95.3", "10.3");
 }
 
 // Every line of every block evaluates to the result it shows, for all fifteen cases, a load
