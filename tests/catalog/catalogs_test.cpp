@@ -64,26 +64,17 @@ TEST(Materials, OldAndSiValuesAreOfTheSameOrder) {
     }
 }
 
-// × 100 / 9.8 to three figures, by hand: 205000 -> 2 091 836.7 -> 2 090 000; 157 -> 1602.04
-// -> 1600; 90.5 -> 923.47 -> 923; 8.14 -> 83.061 -> 83.1; "12x" -> 122.45 -> 122.
-TEST(Materials, OldUnitsOfATypedMaterial) {
-    const catalog::OldUnits o = catalog::oldUnitsFromSiTexts("205000", "157", "8.14", "90.5");
-    EXPECT_EQ((std::array{o.yang, o.kmage, o.kashuku, o.ksendan}),
-              (std::array{2090000.0, 1600.0, 83.1, 923.0}));
-    const catalog::OldUnits e = catalog::oldUnitsFromSiTexts("", "abc", "12x", " 0");
-    EXPECT_EQ((std::array{e.yang, e.kmage, e.kashuku, e.ksendan}),
-              (std::array{0.0, 0.0, 122.0, 0.0}));
-}
-
 // Untouched boxes keep the catalog exactly; a typed box (or every box in direct entry) gives
 // its own value, old units × 100 / 9.8 to three figures as the catalog's own:
-// 200 -> 2040.8163 -> 2040, 120 -> 1224.49 -> 1220, 205000 -> 2091836.73 -> 2090000.
+// 200 -> 2040.8163 -> 2040, 8.14 -> 83.061 -> 83.1, 120 -> 1224.49 -> 1220,
+// 205000 -> 2091836.73 -> 2090000.
 TEST(Materials, TypedValuesTravelOnAndUntouchedOnesKeepTheCatalog) {
     const catalog::Material& ss400 = *catalog::material(1);
-    catalog::MaterialTexts boxes{"200", "157", "90.5", "205000", "7.9abc"};
+    catalog::MaterialTexts boxes{"200", "8.14", "90.5", "205000", "7.9abc"};
     catalog::MaterialValues v = catalog::committedValues(ss400, false, boxes);
-    EXPECT_EQ((std::array{v.kmage, v.hiju, v.yang, v.kashukuOld, v.yangOld, v.kmageOld}),
-              (std::array{200.0, 7.9, 205000.0, 1600.0, 2100000.0, 2040.0}));
+    EXPECT_EQ(
+        (std::array{v.kmage, v.hiju, v.yang, v.ksendanOld, v.yangOld, v.kmageOld, v.kashukuOld}),
+        (std::array{200.0, 7.9, 205000.0, 924.0, 2100000.0, 2040.0, 83.1}));
 
     v = catalog::committedValues(ss400, true, {"120", "157", "90.5", "205000", "7.85"});
     EXPECT_EQ((std::array{v.kmageOld, v.yangOld}), (std::array{1220.0, 2090000.0}));
