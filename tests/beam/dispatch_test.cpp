@@ -9,6 +9,7 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -183,69 +184,75 @@ TEST(CalcDispatch, RatioAndVerdictGoByTheDisplayedStress) {
     EXPECT_EQ(out.verdict.value().label丸, "△");
 }
 
-// Silent: nothing calculated, the shown results stay and their twins follow them. Each value
-// must be positive on its own: two negative entries do not make a calculable beam.
-TEST(CalcDispatch, IncompleteInputCalculatesNothingAndSaysNothing) {
+// Incomplete input calculates nothing and says nothing: the shown results stay and their twins
+// follow them (98 N·m × 100 / 9.8 = 1000 kg·cm). Each value must be positive on its own: two
+// negative entries do not make a calculable beam. Refused input is named at Top 1900 and clears
+// the verdict: L1 (1000.5 of 1000, too large for the cases that use it, ignored by the others)
+// leaves the results as they are; unsound section values zero them; a bad allowable stress
+// leaves results without ratio. Past the largest double there is no result: 9e307 kN is
+// infinite; 1e306 N at the tip of 10 m deflects by 1e306 · 1e12 mm³ / (3EI), past it; 1e308 N/m
+// over 10 m totals 1e309 N; 1e300 kg/m over 1e10 mm weighs 9.8e307 N, whose deflection · L³ is
+// past it. The message replaces the results (none from other inputs stays) and the verdict.
+// Loads are per metre throughout, which the point loads ignore.
+TEST(CalcDispatch, UnusableInputIsSilentOrNamedAndClearsTheVerdict) {
+    using I = beam::Inputs;
+    using enum Problem;
+    const char *l1 = " L1 が大きすぎます。", *allow = " 許容曲げ応力が正しくありません。";
+    const char* large = " 数値が大きすぎて計算できません。";
+    const double big = beam::toNewtons(9e307, beam::LoadUnit::kN);
     const struct {
-        double load, span, l1;
         S s;
         int loadCase;
+        double load, span, l1;
+        std::string I::*field;
+        const char* text;
         Problem problem;
+        const char* message = nullptr; // none: silent
     } rows[] = {
-        {0, 1000, 0, S::Cantilever, 1, Problem::LoadNotPositive},
-        {-1000, -1000, 0, S::SimplySupported, 1, Problem::LoadNotPositive},
-        {1000, -1000, -300, S::Cantilever, 3, Problem::SpanNotPositive},
-        {1000, 1000, 0, S::FixedBothEnds, 2, Problem::L1NotPositive},
-        {1000, 1000, -1, S::Cantilever, 3, Problem::L1NotPositive},
-        {1000, 1000, 0, S{6}, 1, Problem::UnknownCase},
-        {1000, 1000, 0, S::SimplySupported, 4, Problem::UnknownCase},
+        {S::Cantilever, 1, 0, 1000, 0, &I::zText, "10", LoadNotPositive},
+        {S::SimplySupported, 1, -1000, -1000, 0, &I::zText, "10", LoadNotPositive},
+        {S::Cantilever, 3, 1000, -1000, -300, &I::zText, "10", SpanNotPositive},
+        {S::FixedBothEnds, 2, 1000, 1000, 0, &I::zText, "10", L1NotPositive},
+        {S::Cantilever, 3, 1000, 1000, -1, &I::zText, "10", L1NotPositive},
+        {S{6}, 1, 1000, 1000, 0, &I::zText, "10", UnknownCase},
+        {S::SimplySupported, 4, 1000, 1000, 0, &I::zText, "10", UnknownCase},
+        {S::Cantilever, 3, 1000, 1000, 1000.5, &I::zText, "10", L1TooLarge, l1},
+        {S::FixedBothEnds, 2, 1000, 1000, 1000.5, &I::zText, "10", L1TooLarge, l1},
+        {S::SimplySupported, 3, 1000, 1000, 1000.5, &I::zText, "abc", BadZ,
+         " 断面係数 (Z) が正しくありません。"},
+        {S::Cantilever, 1, 1000, 1000, 1000.5, &I::iText, "-100", BadI,
+         " 二次モーメント (I) が正しくありません。"},
+        {S::Cantilever, 1, 1000, 1000, 1000.5, &I::eText, "0", BadE,
+         " ヤング係数 (E) が正しくありません。"},
+        {S::Cantilever, 1, 1000, 1000, 1000.5, &I::massText, "-0.5", NegativeMass,
+         " 質量が負の値です。"},
+        {S::Cantilever, 1, 1000, 1000, 1000.5, &I::allowText, "-160", BadAllowable, allow},
+        {S::Cantilever, 1, big, 1000, 300, &I::massText, "10", TooLarge, large},
+        {S::Cantilever, 1, 1e306, 1e4, 300, &I::massText, "10", TooLarge, large},
+        {S::Cantilever, 2, 1e308, 1e4, 300, &I::massText, "10", TooLarge, large},
+        {S::Cantilever, 1, 1000, 1e10, 300, &I::massText, "1e300", TooLarge, large},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(&r - rows);
         beam::Inputs in = tipLoad(r.s, r.loadCase);
-        in.loadN = r.load;
-        in.spanMm = r.span;
-        in.l1Mm = r.l1;
+        in.loadMode = beam::LoadMode::PerMetre;
+        std::tie(in.loadN, in.spanMm, in.l1Mm) = std::tuple(r.load, r.span, r.l1);
+        in.*r.field = r.text;
         in.shown.kajumo = "98";
         const beam::Outcome out = beam::calcDispatch(in);
         EXPECT_EQ(out.problem, r.problem);
-        EXPECT_FALSE(out.results || out.message || out.clearVerdict || out.verdict || out.formula);
-        EXPECT_EQ(out.old.kajumo, "1000"); // 98 N·m × 100 / 9.8
-    }
-}
-
-// Refused input is named at Top 1900 and clears the verdict. L1 is 1000.5 of 1000 throughout:
-// too large for the cases that use it, ignored by the others. L1 leaves the results as they
-// are; unsound section values zero them; a bad allowable stress leaves results without ratio.
-TEST(CalcDispatch, RefusedInputIsNamedAndClearsTheVerdict) {
-    using I = beam::Inputs;
-    const char *l1 = " L1 が大きすぎます。", *allow = " 許容曲げ応力が正しくありません。";
-    const struct {
-        S s;
-        int loadCase;
-        std::string I::*field;
-        const char *text, *message;
-    } rows[] = {
-        {S::Cantilever, 3, &I::zText, "10", l1},
-        {S::FixedBothEnds, 2, &I::zText, "10", l1},
-        {S::SimplySupported, 3, &I::zText, "abc", " 断面係数 (Z) が正しくありません。"},
-        {S::Cantilever, 1, &I::iText, "-100", " 二次モーメント (I) が正しくありません。"},
-        {S::Cantilever, 1, &I::eText, "0", " ヤング係数 (E) が正しくありません。"},
-        {S::Cantilever, 1, &I::massText, "-0.5", " 質量が負の値です。"},
-        {S::Cantilever, 1, &I::allowText, "-160", allow},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(&r - rows);
-        beam::Inputs in = tipLoad(r.s, r.loadCase);
-        in.l1Mm = 1000.5;
-        in.*r.field = r.text;
-        const beam::Outcome out = beam::calcDispatch(in);
+        EXPECT_EQ(out.calculated() && out.formula, r.message == allow);
+        EXPECT_FALSE(out.verdict || (out.formula && r.message != allow));
+        if (!r.message) {
+            EXPECT_FALSE(out.results || out.message || out.clearVerdict);
+            EXPECT_EQ(out.old.kajumo, "1000");
+            continue;
+        }
         ASSERT_TRUE(out.message);
         EXPECT_EQ(out.message->caption, r.message);
-        EXPECT_TRUE(out.message->visible && out.clearVerdict && !out.verdict);
-        EXPECT_EQ(out.calculated(), r.message == allow);
+        EXPECT_TRUE(out.message->visible && out.clearVerdict);
         if (r.message == l1) {
-            EXPECT_FALSE(out.results || out.formula);
+            EXPECT_FALSE(out.results);
         } else if (r.message == allow) { // 1000 mm / 1.6858 mm = 593
             EXPECT_EQ(out.results.value().labelmagehikaku, "");
             EXPECT_EQ(out.results.value().labeltawamihikaku, "1/593");
@@ -260,40 +267,9 @@ TEST(CalcDispatch, RefusedInputIsNamedAndClearsTheVerdict) {
     }
 }
 
-// Past the largest double the calculation has no result: 9e307 kN is infinite; 1e306 N at the
-// tip of 10 m deflects by 1e306 · 1e12 mm³ / (3EI), past it; 1e308 N/m over 10 m totals 1e309
-// N; 1e300 kg/m over 1e10 mm weighs 9.8e307 N, whose deflection · L³ is past it. The message
-// replaces the results (none from other inputs stays) and the verdict. 1e290 N at 10 m still
-// fits: M = 1e290 · 1e4 / 1000 = 1e291 N·m, shown with all its 292 digits (the first 16 as
-// the double holds them).
-TEST(CalcDispatch, ResultsPastTheLargestNumberAreRefused) {
-    const struct {
-        double load, span;
-        int loadCase;
-        const char* mass;
-    } rows[] = {
-        {beam::toNewtons(9e307, beam::LoadUnit::kN), 1000, 1, "10"},
-        {1e306, 1e4, 1, "10"},
-        {1e308, 1e4, 2, "10"},
-        {1000, 1e10, 1, "1e300"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(&r - rows);
-        beam::Inputs in = tipLoad(S::Cantilever, r.loadCase);
-        in.loadMode = beam::LoadMode::PerMetre;
-        in.loadN = r.load;
-        in.spanMm = r.span;
-        in.massText = r.mass;
-        in.shown.kajumo = "98";
-        const beam::Outcome out = beam::calcDispatch(in);
-        EXPECT_EQ(out.problem, Problem::TooLarge);
-        EXPECT_FALSE(out.calculated() || out.verdict || out.formula);
-        ASSERT_TRUE(out.message && out.results);
-        EXPECT_EQ(out.message->caption, " 数値が大きすぎて計算できません。");
-        EXPECT_TRUE(out.message->visible && out.clearVerdict);
-        EXPECT_EQ(out.results->si, beam::KekkaZero());
-        EXPECT_EQ(out.old.kajumo, "0");
-    }
+// 1e290 N at 10 m still fits: M = 1e290 · 1e4 / 1000 = 1e291 N·m, shown with all its 292
+// digits (the first 16 as the double holds them).
+TEST(CalcDispatch, ResultsJustBelowTheLargestNumberAreShownInFull) {
     beam::Inputs in = tipLoad();
     in.loadN = 1e290;
     in.spanMm = 1e4;
