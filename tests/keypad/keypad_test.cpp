@@ -104,6 +104,21 @@ TEST(KeypadHandOver, WritesTheReadoutIntoTheTarget) {
         {4, "0 0 F2", {}, {2}, 0, 2, "00."},
         // A number that names no field of the screen changes nothing.
         {4, "F2 7 F5 F0 F-1 E", {{2, "7.", 7}}, {2}, 1, 2, "0."},
+        // The transfer of 3. leaves 0., the point starts 0.
+        {6, "1 2 . 5 E 3 F2 . 5", {{1, "12.5", 12.5}, {2, "3.", 3}}, {2}, 1, 2, "0.5"},
+        // The readout stops at fifteen digits; the largest number keeps its value exactly
+        // through the field; backspace on a full readout with decimals may round up to one
+        // more whole digit.
+        {4, "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 . 9", {}, {}, 0, 1, "123456789012345."},
+        {4, ". 0 0 0 0 0 0 0 0 0 0 0 0 0 7 8 E", {{1, "0.00000000000007", 7e-14}}, {}, 1, 1, "0."},
+        {4,
+         "9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 E",
+         {{1, "999999999999999.", 1e15 - 1}},
+         {},
+         1,
+         1,
+         "0."},
+        {4, "9 9 9 9 9 9 9 9 9 9 9 9 . 9 5 1 BS", {}, {}, 0, 1, "1000000000000."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
@@ -117,31 +132,14 @@ TEST(KeypadHandOver, WritesTheReadoutIntoTheTarget) {
     }
 }
 
-TEST(KeypadState, AHandOverStartsAfreshAndResetRestoresTheLoadState) {
+TEST(KeypadState, ResetRestoresTheLoadState) {
     Keypad k(6);
-    run(k, "1 2 . 5 E 3 F2 . 5");
-    EXPECT_EQ(k.readout(), "0.5") << "the transfer of 3. leaves 0., the point starts 0.";
     run(k, "F4 1 . 5");
     k.reset();
     EXPECT_TRUE(k.readout() == "0." && k.lastKey() == LastKey::NONE && !k.flgDecimal() &&
                 k.target() == 1);
     EXPECT_THROW(Keypad(0), std::invalid_argument);
     EXPECT_THROW(keypad::digitKey(10), std::out_of_range);
-}
-
-TEST(KeypadState, TheReadoutStopsAtFifteenDigits) {
-    Keypad k(4);
-    run(k, "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 . 9");
-    EXPECT_EQ(k.readout(), "123456789012345.");
-    run(k, "C . 0 0 0 0 0 0 0 0 0 0 0 0 0 7 8");
-    EXPECT_EQ(k.readout(), "0.00000000000007");
-    // The largest number keeps its value exactly through the field.
-    const Trace t = run(k, "E 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 E");
-    EXPECT_EQ(t.writes, (std::vector<FieldWrite>{{1, "0.00000000000007", 7e-14},
-                                                 {1, "999999999999999.", 999999999999999.0}}));
-    // Backspace on a full readout with decimals may round up to one more whole digit.
-    run(k, "9 9 9 9 9 9 9 9 9 9 9 9 . 9 5 1 BS");
-    EXPECT_EQ(k.readout(), "1000000000000.");
 }
 
 } // namespace
