@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "../beam/steel_beam.hpp"
 #include "choose/ranking.hpp"
 
 namespace {
@@ -35,10 +36,7 @@ const std::vector<catalog::SizeRow> kH = {
 choose::Request steel(S s, int loadCase, double loadN, double spanMm, choose::Term term = kLong,
                       int deflectionLimit = 0) {
     choose::Request r;
-    r.beam.structure = s;
-    r.beam.loadCase = static_cast<beam::LoadCase>(loadCase);
-    std::tie(r.beam.loadN, r.beam.spanMm) = std::tuple(loadN, spanMm);
-    r.beam.eText = "205000";
+    r.beam = beamtest::steel(s, loadCase, loadN, spanMm, 0, "", "", "");
     r.beam.allowText = "157";
     r.specificGravityText = "7.85";
     std::tie(r.term, r.deflectionLimit) = std::tuple(term, deflectionLimit);
