@@ -124,7 +124,10 @@ const struct Sample {
     {kUnequalI, {150, 50, 200, 12, 6, 8}, "異形 A 150× B 50× H 200× a 12× t 6× b 8", true},
 };
 
-TEST(SectionCalc, EveryShapeAgreesWithItsOutlineAndIsDesignated) {
+// Each sample against its outline, with its designation; scaled from 1e-300 to 1e300 it is
+// refused as out of range or shown in plain digits (no inf, nan or exponent), and a tiny section
+// keeps its centroid (not 0 / 0). The fuzz target covers random dimensions and the sketch.
+TEST(SectionCalc, EveryShapeAgreesWithItsOutlineAndScaledGivesNoInfNanOrExponent) {
     for (const auto& s : kSamples) {
         SCOPED_TRACE(s.designation);
         const auto out = section::calc01({s.code, s.hen, 7.85});
@@ -136,7 +139,32 @@ TEST(SectionCalc, EveryShapeAgreesWithItsOutlineAndIsDesignated) {
         const auto want = integrate(outline(s.code, out.hen));
         for (std::size_t n = 0; n < 6; ++n)
             EXPECT_NEAR(got[n], want[n], (n == 3 ? s.gyration : s.tolerance) * want[n]) << n;
+        for (int e = -300; e <= 300; e += 15) {
+            SCOPED_TRACE(testing::Message() << "× 1e" << e);
+            Dimensions h = s.hen;
+            for (double& v : h)
+                v *= std::pow(10.0, e);
+            const auto scaled = section::calc01({s.code, h, 7.85});
+            if (scaled.status != Status::Computed) {
+                ASSERT_EQ(scaled.status, Status::OutOfRange);
+                continue;
+            }
+            for (const auto& f : scaled.display->fields)
+                ASSERT_TRUE(!f.text.empty() &&
+                            f.text.find_first_not_of("0123456789.- ") == std::string::npos)
+                    << f.control << " = " << f.text;
+            ASSERT_EQ((*scaled.designation + scaled.bikou.value_or("")).find_first_of("eEn"),
+                      std::string::npos);
+            ASSERT_TRUE(e > -20 || (scaled.flgDSize == 1 && scaled.properties->e3 > 0));
+        }
     }
+    // e3 of 1e60 times the worked pipe is 3.025e60 cm: 61 digits, the point and two decimals.
+    const auto big = section::calc01({kRoundPipe, {60.5e60, 3.2e60}, 7.85});
+    EXPECT_EQ(big.display->text(section::ResultField::E3).size(), 61u + 3u);
+    // 1e100 mm to the fourth power is beyond the doubles: refused silently, nothing shown.
+    const auto huge = section::calc01({kSquareBar, {1e100}, 7.85});
+    EXPECT_EQ(huge.status, Status::OutOfRange);
+    EXPECT_FALSE(huge.bikou || huge.beep || huge.display);
 }
 
 std::string joined(const section::Display& d) {
@@ -169,38 +197,6 @@ TEST(SectionCalc, ThreeDisplayRegimesOfTheSecondMoment) {
     EXPECT_EQ(out.bikou, "重心は下から 0.1 cm の位置です。");
     EXPECT_EQ(out.designation, "L  3× 3× t 1");
     EXPECT_NEAR(out.properties->menseki, 0.05, 1e-12); // kept behind the "0"
-}
-
-// Every shape scaled from 1e-300 to 1e300 is refused as out of range or shown in plain digits
-// (no inf, nan or exponent); a tiny section keeps its centroid (not 0 / 0). The fuzz target
-// covers random dimensions and the sketch.
-TEST(SectionCalc, HugeAndTinyDimensionsNeverGiveInfNanOrExponents) {
-    for (const Sample& s : kSamples)
-        for (int e = -300; e <= 300; e += 15) {
-            SCOPED_TRACE(testing::Message() << s.designation << " × 1e" << e);
-            Dimensions h = s.hen;
-            for (double& v : h)
-                v *= std::pow(10.0, e);
-            const auto out = section::calc01({s.code, h, 7.85});
-            if (out.status != Status::Computed) {
-                ASSERT_EQ(out.status, Status::OutOfRange);
-                continue;
-            }
-            for (const auto& f : out.display->fields)
-                ASSERT_TRUE(!f.text.empty() &&
-                            f.text.find_first_not_of("0123456789.- ") == std::string::npos)
-                    << f.control << " = " << f.text;
-            ASSERT_EQ((*out.designation + out.bikou.value_or("")).find_first_of("eEn"),
-                      std::string::npos);
-            ASSERT_TRUE(e > -20 || (out.flgDSize == 1 && out.properties->e3 > 0));
-        }
-    // e3 of 1e60 times the worked pipe is 3.025e60 cm: 61 digits, the point and two decimals.
-    const auto big = section::calc01({kRoundPipe, {60.5e60, 3.2e60}, 7.85});
-    EXPECT_EQ(big.display->text(section::ResultField::E3).size(), 61u + 3u);
-    // 1e100 mm to the fourth power is beyond the doubles: refused silently, nothing shown.
-    const auto huge = section::calc01({kSquareBar, {1e100}, 7.85});
-    EXPECT_EQ(huge.status, Status::OutOfRange);
-    EXPECT_FALSE(huge.bikou || huge.beep || huge.display);
 }
 
 const std::string kPipe = "パイプの肉厚が半径を超えてます。";
