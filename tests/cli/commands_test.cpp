@@ -123,6 +123,9 @@ TEST(BeamCommand, ExitStatusesAndMessages) {
            u("--l1 300"), u("--case 3"), u("--bogus 1"),
            // clang-format on
            {"--structure 1", cli::kUsage, "", kBeamUsage},
+           {b + "--save x.hari", cli::kUsage, "", "--save needs --material"},
+           {b + "--save x.hari --material 1 --area 0 --radius 1", cli::kUsage, "",
+            "--save needs a positive --area"},
            {"--help", cli::kOk, kBeamUsage, ""}});
 }
 
@@ -141,7 +144,11 @@ TEST(SectionCommand, ExitStatusesAndMessages) {
            {"--shape x1 --dims 50,3", cli::kUsage, "", "--shape"},
            {"--shape 1 --dims 50,3 --sg 0", cli::kUsage, "", "--sg"},
            {"--shape 1 --dims 50,3 --format xml", cli::kUsage, "", "--format"},
-           {"--shape 1 --depth 3", cli::kUsage, "", "unknown option"}});
+           {"--shape 1 --depth 3", cli::kUsage, "", "unknown option"},
+           {"--shape 1 --dims 60,3 --save x.hari", cli::kUsage, "", "needs --material"},
+           {"--shape 1 --dims 60,3 --material 15", cli::kUsage, "", "1 to 14"},
+           {"--shape 1 --dims 60,3 --material 1 --save /nonexistent/s.hari", cli::kNoResult, "",
+            "「s.hari」に保存できませんでした。フォルダがありません。"}});
 }
 
 // SS400 φ21.7 × 2.0 by hand: A = π/4 (21.7² − 17.7²) = 1.238 cm²; × 0.785 = 0.97 kg/m,
@@ -242,40 +249,12 @@ TEST(OpenCommand, ASavedCheckPrintsWhatItsCommandPrinted) {
 
 TEST(OpenCommand, RefusalsAndUsage) {
     fs::create_directories(kFolder);
-    const fs::path bad = kFolder / "bad.hari";
+    const std::string bad = (kFolder / "bad.hari").string();
     { std::ofstream(bad) << "{\"format\": \"hari-check\", \"version\": 9}"; }
-    const struct {
-        cli::Command command;
-        std::string line;
-        int status;
-        const char* err;
-    } rows[] = {
-        {cli::openCommand, bad.string(), cli::kNoResult,
-         "hari open: 「bad.hari」を開けません。新しい版"},
-        {cli::openCommand, "", cli::kUsage, "which file?"},
-        {cli::openCommand, bad.string() + " --format xml", cli::kUsage, "--format"},
-        {cli::beamCommand,
-         "--structure 1 --case 1 --load 1 --span 1 --z 1 --i 1 --e 1 --mass 1 --allow 1 --save "
-         "x.hari",
-         cli::kUsage, "--save needs --material"},
-        {cli::beamCommand,
-         "--structure 1 --case 1 --load 1 --span 1 --z 1 --i 1 --e 1 --mass 1 --allow 1 --save "
-         "x.hari --material 1 --area 0 --radius 1",
-         cli::kUsage, "--save needs a positive --area"},
-        {cli::sectionCommand, "--shape 1 --dims 60,3 --save x.hari", cli::kUsage,
-         "needs --material"},
-        {cli::sectionCommand, "--shape 1 --dims 60,3 --material 15", cli::kUsage, "1 to 14"},
-        {cli::sectionCommand,
-         "--shape 1 --dims 60,3 --material 1 --save " + (kFolder / "no" / "s.hari").string(),
-         cli::kNoResult, "「s.hari」に保存できませんでした。フォルダがありません。"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.line);
-        const Printed r = run(row.command, row.line);
-        EXPECT_EQ(r.status, row.status);
-        EXPECT_NE(r.err.find(row.err), std::string::npos) << r.err;
-        EXPECT_EQ(r.out, "");
-    }
+    check(cli::openCommand,
+          {{bad, cli::kNoResult, "", "hari open: 「bad.hari」を開けません。新しい版"},
+           {"", cli::kUsage, "", "which file?"},
+           {bad + " --format xml", cli::kUsage, "", "--format"}});
     fs::remove_all(kFolder);
 }
 
