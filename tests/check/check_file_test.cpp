@@ -2,6 +2,9 @@
 // value as it was written, each refusal, and the atomic save.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -183,21 +186,16 @@ TEST(CheckFile, ASaveThatWouldNotOpenIsRefusedBeforeItTouchesTheDisk) {
     }
 }
 
+// A folder of this process's own: two runs at once never share it.
 struct Folder {
-    fs::path path =
-        fs::temp_directory_path() /
-        ("hari_check_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    Folder() {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
+    fs::path path = fs::temp_directory_path() / ("hari_check_" + std::to_string(::getpid()));
+    Folder() { fs::create_directories(path); }
     ~Folder() { fs::remove_all(path); }
     std::vector<std::string> names() const {
         std::vector<std::string> n;
         for (const auto& e : fs::directory_iterator(path))
             n.push_back(e.path().filename().string());
-        std::sort(n.begin(), n.end());
+        std::ranges::sort(n);
         return n;
     }
 };
