@@ -225,7 +225,23 @@ const Published kPublished[] = {
     {11, "[-150×75×6.5×10", {0, 23.71, 861, 115, 6.03}},
     {13, "L-75×75×9", {9.96, 12.69, 64.4, 12.1, 2.25}},
     {88, "軽量H-150×125×3.2×6", {15.2, 19.42, 848, 113, 6.61}},
-    {26, "C-250×75×25×4.5", {14.9, 18.92, 1690, 0, 0}}};
+    {26, "C-250×75×25×4.5", {14.9, 18.92, 1690, 0, 0}},
+    // Rolled channels and angles carry the area of the standard's formula, not of the true
+    // fillets, which differ in the fourth figure, and the unit mass of that printed area.
+    // Channels: the JIS G 3192 table as hyken (構造設計資料, JIS_G_3192_M) prints it. Angles: by
+    // hand from t (A + B - t) + 0.215 (r1^2 - 2 r2^2), e.g. L-65×65×6 (r1 8.5, r2 4): 752.7 mm2.
+    {11, "[-75×40×5×7", {6.92, 8.818}},
+    {11, "[-180×75×7×10.5", {21.4, 27.20}}, // 21.3 from 27.197
+    {12, "[-180×75×7×10.5", {21.4, 27.20}},
+    {11, "[-250×90×11×14.5", {40.2, 51.17}},
+    {11, "[-300×90×10×15.5", {43.8, 55.74}}, // the outline: 55.75
+    {12, "[-300×90×12×16", {48.6, 61.90}},
+    {11, "[-380×100×13×20", {67.3, 85.71}},
+    {13, "L-25×25×3", {1.12, 1.427}},
+    {13, "L-65×65×6", {5.91, 7.527}},
+    {13, "L-80×80×6", {7.32, 9.327}},
+    {13, "L-250×250×35", {128, 162.6}},
+    {15, "L-150×100×12", {22.4, 28.56}}};
 // clang-format on
 
 // The row of the steel table with this shape code and designation.
@@ -244,36 +260,6 @@ TEST(PublishedSizes, AgreeToThePrintedFigure) {
             const double published = p.fields[f - catalog::kFieldUnitMass];
             EXPECT_EQ(published > 0 ? (*row)[f].number : 0, published) << "field " << f + 1;
         }
-    }
-}
-
-// Rolled channels and angles carry the area of the standard's formula, not of the true
-// fillets, which differ in the fourth figure, and the unit mass of that printed area.
-// Channels: the JIS G 3192 table as hyken (構造設計資料, JIS_G_3192_M) prints it. Angles: by
-// hand from t (A + B - t) + 0.215 (r1^2 - 2 r2^2), e.g. L-65×65×6 (r1 8.5, r2 4): 752.7 mm2.
-TEST(PublishedSizes, ChannelAndAngleAreasAndMassesAsTheStandardPrintsThem) {
-    struct Printed {
-        int code;
-        const char* designation;
-        double mass, area;
-    };
-    for (const Printed& p : {Printed{11, "[-75×40×5×7", 6.92, 8.818},
-                             {11, "[-180×75×7×10.5", 21.4, 27.20}, // 21.3 from 27.197
-                             {12, "[-180×75×7×10.5", 21.4, 27.20},
-                             {11, "[-250×90×11×14.5", 40.2, 51.17},
-                             {11, "[-300×90×10×15.5", 43.8, 55.74}, // the outline: 55.75
-                             {12, "[-300×90×12×16", 48.6, 61.90},
-                             {11, "[-380×100×13×20", 67.3, 85.71},
-                             {13, "L-25×25×3", 1.12, 1.427},
-                             {13, "L-65×65×6", 5.91, 7.527},
-                             {13, "L-80×80×6", 7.32, 9.327},
-                             {13, "L-250×250×35", 128, 162.6},
-                             {15, "L-150×100×12", 22.4, 28.56}}) {
-        SCOPED_TRACE(p.designation);
-        const std::optional<SizeRow> row = steelRow(p.code, p.designation);
-        ASSERT_TRUE(row) << "code " << p.code;
-        EXPECT_EQ((*row)[catalog::kFieldUnitMass].number, p.mass);
-        EXPECT_EQ((*row)[catalog::kFieldArea].number, p.area);
     }
 }
 
