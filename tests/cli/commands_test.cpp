@@ -114,6 +114,10 @@ TEST(BeamCommand, ExitStatusesAndMessages) {
            // 1000 N/m over 2000 mm: M = 1 N/mm × 2000² / 2 (the total 1000 N would give half).
            {b + "--case 2 --per-metre --span 2000", cli::kOk, "Textkajumo=2000\n", ""},
            {b + "--format json", cli::kOk, "\"TextmagetOld\": \"1070.4\"", ""}, // 104.9 × 100 / 9.8
+           // 1000 N at L1 = 500 of a 2000 mm simple beam, M = P L1 L2 / L = 375 N·m.
+           {b + "--structure 3 --case 2 --span 2000 --l1 500", cli::kOk, "Textkajumo=375\n", ""},
+           {b + "--structure 3 --case 2 --l1 500 --format table", cli::kOk,
+            "荷重条件                 L1 位置の集中荷重\n", ""},
            {b + "--z 0", cli::kNoResult, "", "hari beam: 断面係数 (Z) が正しくありません。\n"},
            {b + "--load -5 --span -1000", cli::kNoResult, "", "the load must be a positive"},
            // No such structure, case, unit or format; a point load per metre; L1 where the case
@@ -216,27 +220,17 @@ TEST(OpenCommand, ASavedCheckPrintsWhatItsCommandPrinted) {
                 "--structure " + std::to_string(structure) + " --case " + std::to_string(loadCase) +
                 " --load 2.5 --unit kN --span 1800 " + (withL1 ? "--l1 600 " : "") +
                 (uniform ? "--per-metre " : "") +
-                "--z 75.6 --i 378 --e 205000 --mass 16.95 --allow 157 --format kv "
-                "--save " +
-                file + " --material 1 --area 21.59 --radius 4.18";
-            SCOPED_TRACE(line);
-            const Printed saved = run(cli::beamCommand, line);
-            ASSERT_EQ(saved.status, cli::kOk) << saved.err;
-            const Printed opened = run(cli::openCommand, file + " --format kv");
-            ASSERT_EQ(opened.status, cli::kOk) << opened.err;
-            EXPECT_EQ(opened.out, saved.out);
+                "--z 75.6 --i 378 --e 205000 --mass 16.95 --allow 157 --save " + file +
+                " --material 1 --area 21.59 --radius 4.18";
+            for (const char* format : {" --format kv", "", " --format json"}) {
+                SCOPED_TRACE(line + format);
+                const Printed saved = run(cli::beamCommand, line + format);
+                ASSERT_EQ(saved.status, cli::kOk) << saved.err;
+                const Printed opened = run(cli::openCommand, file + format);
+                ASSERT_EQ(opened.status, cli::kOk) << opened.err;
+                EXPECT_EQ(opened.out, saved.out);
+            }
         }
-    // By hand: 1000 N at L1 = 500 of a 2000 mm simple beam, M = P L1 L2 / L = 375 N·m.
-    ASSERT_EQ(run(cli::beamCommand, "--structure 3 --case 2 --load 1000 --span 2000 --l1 500 "
-                                    "--z 75.6 --i 378 --e 205000 --mass 16.95 --allow 157 "
-                                    "--save " +
-                                        file + " --material 1 --area 21.59 --radius 4.18")
-                  .status,
-              cli::kOk);
-    const Printed table = run(cli::openCommand, file);
-    EXPECT_NE(table.out.find("荷重条件                 L1 位置の集中荷重"), std::string::npos);
-    EXPECT_NE(run(cli::openCommand, file + " --format json").out.find("\"Textkajumo\": \"375\""),
-              std::string::npos);
     // Aluminium (sg 2.7), φ60.5 × 3.2: A = π/4 (60.5² − 54.1²) = 5.76 cm², 1.56 kg/m.
     const Printed saved = run(cli::sectionCommand,
                               "--shape 1 --dims 60.5,3.2 --material 3 --format kv --save " + file);
