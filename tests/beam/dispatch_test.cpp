@@ -252,8 +252,9 @@ TEST(CalcDispatch, UnusableInputIsSilentOrNamedAndClearsTheVerdict) {
         in.shown.kajumo = "98";
         const beam::Outcome out = beam::calcDispatch(in);
         EXPECT_EQ(out.problem, r.problem);
-        EXPECT_EQ(out.calculated() && out.formula, r.message == allow);
-        EXPECT_FALSE(out.verdict || (out.formula && r.message != allow));
+        EXPECT_EQ(out.calculated(), r.message == allow);
+        EXPECT_EQ(out.formula.has_value(), r.message == allow);
+        EXPECT_FALSE(out.verdict);
         if (!r.message) {
             EXPECT_FALSE(out.results || out.message || out.clearVerdict);
             EXPECT_EQ(out.old.kajumo, "1000");
