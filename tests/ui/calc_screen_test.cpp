@@ -92,11 +92,10 @@ TEST_F(CalcScreen, CantileverPointLoadInSiAndOldUnitsPrinted) {
 
     printCancelledThenTwice(run, ctl("CmdPrin"), "Form入力計算");
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
-    expectSharpPdf(
-        s().window(), folder.filePath("calc.pdf"), 2,
-        {"鋼材－SS400", "最大曲げ応力", "(N/mm2)", "たわみ量 (mm)", "長さ入力", "200.0", "2154", "P-A",
-         "印刷"},
-        "GaugeCanvas");
+    expectSharpPdf(s().window(), folder.filePath("calc.pdf"), 2,
+                   {"鋼材－SS400", "最大曲げ応力", "(N/mm2)", "たわみ量 (mm)", "長さ入力", "200.0",
+                    "2154", "P-A", "印刷"},
+                   "GaugeCanvas");
 }
 
 // "分布荷重" reads the number typed per metre (W = w * 2 m), "全体荷重" as the whole load, in the
@@ -183,8 +182,9 @@ TEST(GaugeLayout, TheBandIsDrawnInRunsOfOneTwipStrips) {
               (std::array{1200., 5200., 5500., 5200., 2000.})); // b at 100 % is W / 2
 }
 
-// A field click marks the field yellow, "←入力" writes into the marked one (3 m: 3000 N·m),
-// and the clear button empties inputs, readout and results.
+// A field click marks the field yellow, "←入力" writes into the marked one (3 m: 3000 N·m) and
+// recalculates, even where the text written is the one there, and the keys leave the focus in
+// the field. The clear button empties inputs, readout and results.
 TEST_F(CalcScreen, TheKeypadWritesIntoTheMarkedFieldAndClearEmptiesAll) {
     road();
     const auto yellow = [&](const char* field) {
@@ -199,6 +199,18 @@ TEST_F(CalcScreen, TheKeypadWritesIntoTheMarkedFieldAndClearEmptiesAll) {
     EXPECT_EQ(texts("TextHEN2 Textkajumo"), "3000. 3000");
     EXPECT_EQ(caption("Label判定") + caption("Label丸"), "曲げ応力 短期 NG×"); // over 300 N/mm2
     EXPECT_FALSE(s().window().findChild<GaugeCanvas*>()->drawn().empty());
+    type("Textdz", "20"); // 3000 N·m over 20 cm3: 150.0 N/mm2 once recalculated
+    for (const char* key : {"Number3", "Number0", "Number0", "Number0", "Command入力"})
+        click(ctl(key));
+    EXPECT_EQ(texts("TextHEN2 Textkajumage"), "3000. 150.0");
+    EXPECT_EQ(s().window().focusWidget(), ctl("TextHEN2"));
+    // The longest number the keypad takes fits its readout.
+    for (int k = 0; k < 17; ++k)
+        click(ctl("Number8"));
+    const auto* readout = ctl<Label>("Readout");
+    EXPECT_EQ(readout->caption(), "888888888888888.");
+    EXPECT_LE(QFontMetrics(readout->font()).horizontalAdvance(readout->text()) + readout->indent(),
+              readout->contentsRect().width());
     click(ctl("Number5"));
     click(ctl("CmdHensuKaijo"));
     EXPECT_EQ(texts("TextHEN1 TextHEN2 TextHEN3 TextHEN4 Textkajutawami Textjtawami Texttawamit"),

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "app/services.hpp"
+#include "fakes.hpp"
 
 namespace testing_ui {
 
@@ -67,6 +68,26 @@ inline PdfFile readPdf(const QString& path) {
 // what the screen shows (大, not the radical ⼤ that shares its glyph).
 inline bool holdsText(const QString& page, const char* text) {
     return page.contains(QString::fromUtf8(text));
+}
+
+// Whether a calculation sheet's text holds `text`. Qt names a CJK glyph by its lowest code point
+// (大 reads back as ⼤): compared in compatibility form, which keeps the superscripts apart (mm²
+// against mm2) only when both sides are.
+inline bool sheetHolds(const QString& page, const QString& text) {
+    return page.simplified()
+        .normalized(QString::NormalizationForm_KC)
+        .contains(text.simplified().normalized(QString::NormalizationForm_KC));
+}
+
+// "計算書" on `screen`, printed by the preview into its PDF: one page of text and vectors, its
+// lines joined by blanks.
+inline QString printedSheet(ProgramRun& run, app::Screen& screen) {
+    QFile::remove(run.reportPreview->pdf);
+    click(need<QPushButton>(screen, QString::fromUtf8("Cmd計算書")));
+    const PdfFile pdf = readPdf(run.reportPreview->pdf);
+    EXPECT_EQ(pdf.pageTexts.size(), 1);
+    EXPECT_TRUE(pdf.images.empty());
+    return pdf.pageTexts.join(' ').simplified();
 }
 
 // The first page rendered by pdftoppm at `dpi`; a null image when that fails.

@@ -36,6 +36,9 @@ TEST_F(SectionCalc, APipeTypedAndThroughTheKeypadPrintedThenBackAndEnd) {
     typeInto(hen(1), "60.5");
     EXPECT_EQ(results(), (QStringList{"", "", "", "", ""})); // t still empty: silent
     press("3.2");
+    // The keypad stands 360 twips up and left of the calculation screen's, readout and keys alike.
+    EXPECT_EQ(app::twips(ctl("Readout")).topLeft(), QPoint(6360, 960));
+    EXPECT_EQ(app::twips(ctl("Number1")).topLeft(), QPoint(7320, 1320));
     click(hen(2));
     EXPECT_EQ(hen(2)->text(), "3.2");
     EXPECT_EQ(hen(2)->palette().color(QPalette::Base), kYellow);
