@@ -23,6 +23,7 @@
 // The ratios: shown total stress / 157, and L / total deflection. The calculation sheet of each
 // (計算書, printed to a PDF and read back) shows the screen's texts, and each of its lines
 // "formula = numbers = result" evaluates to its result.
+#include "documents.hpp"
 #include "pdf_reading.hpp"
 #include "roads.hpp"
 
@@ -337,6 +338,28 @@ void expectTheSheetOfTheScreen(ProgramRun& run, Form入力計算& calc, const QS
     EXPECT_LT(report::paintBeamSheet(painter, sheet), report::kContentHeight - 5) << "footer";
 }
 
+// "前に戻る" from an opened check of a simple beam with a load at any point: each screen shows
+// what was chosen on the way there, the size in row 1 of its list.
+void theWayBackShowsTheSavedChoices(app::Registry& r) {
+    const auto back = [](app::Screen& from, app::Screen& to) {
+        click(need(from, "Commandmae"));
+        EXPECT_TRUE(to.isLoaded() && to.window().isVisible()) << to.name().toStdString();
+    };
+    auto& sizes = r.screen<Form材サイズ選択>();
+    back(r.screen<Form入力計算>(), sizes);
+    EXPECT_EQ(need<QListWidget>(sizes, "ListDanmenSize")->currentRow(), 1);
+    EXPECT_EQ(need<Label>(sizes, "LblDanmenSize")->caption(), "P-A");
+    auto& choice = r.screen<Form断面選択>();
+    back(sizes, choice);
+    EXPECT_EQ(need<QListWidget>(choice, "Listzaisitu")->currentRow(), 0);
+    EXPECT_TRUE(need<Label>(choice, "LblDanmensentaku")->caption().startsWith("丸パイプ"));
+    back(choice, r.screen<Form両端0>());
+    const Label* load = need<Label>(r.screen<Form両端0>(), "Label2");
+    EXPECT_TRUE(load->caption().endsWith("任意点集中荷重") && !load->isHidden());
+    back(r.screen<Form両端0>(), r.screen<Form梁形式1>());
+    EXPECT_EQ(need<Label>(r.screen<Form梁形式1>(), "Label2")->caption().trimmed(), "両端支持");
+}
+
 // Each road after the first follows a restart by "最初から", and starts empty. Its layouts: the
 // size screen with its list on the way, the calculation screen empty, with a verdict, in both
 // displays and with each message. An L1 pasted at once (typed, "250" would be computed first)
@@ -345,7 +368,7 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     std::ofstream(folder.filePath("vbSStype.csv").toStdString(), std::ios::binary)
-        << "1,\"P-A\",7.85,10,50,10,2.24\r\n";
+        << "1,\"P-0\",1,2,3,4,5\r\n1,\"P-A\",7.85,10,50,10,2.24\r\n";
     app::Registry& r = run.registry;
     r.setDataFolders({folder.path().toStdString()});
     run.reportPreview->pdf = folder.filePath("report.pdf");
@@ -369,7 +392,7 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         toSizeScreen(run, "Image丸パイプ", BeamCase{w.structure, w.loadCase});
         walk.check(name + " size screen", true);
         auto* sizes = r.screen<Form材サイズ選択>().control<QListWidget>("ListDanmenSize");
-        doubleClickAt(sizes->viewport(), sizes->visualItemRect(sizes->item(0)).center());
+        doubleClickAt(sizes->viewport(), sizes->visualItemRect(sizes->item(1)).center());
         ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
         walk.check(name);
 
@@ -412,6 +435,11 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
             EXPECT_FALSE(ctl("Labelinphantei")->isVisible());
             EXPECT_TRUE(ctl("ShapeHan1")->isVisible());
         }
+        // 1000 kN, per metre where the load is distributed (the cantilever's 1000 kN/m × 2 m gives
+        // M = w·L²/2 = 2 000 000 N·m), in the old units.
+        click(ctl("Opt1kN"));
+        if (ctl("Cmdw")->isVisible()) click(ctl("Cmdw"));
+        if (&w == kWalks + 1) EXPECT_EQ(box("Textkajumo")->text(), "2000000");
         click(ctl("Opt2old"));
         walk.check(name + " old units");
         if (&w == std::end(kWalks) - 1) {
@@ -422,6 +450,16 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
                  {"TextkajumoOld", "TextmotOld", "TextmagetOld", "TextyangOld", "TextkmageOld"})
                 EXPECT_TRUE(sheetHolds(old, box(twin)->text().trimmed() + " kg")) << twin;
             EXPECT_TRUE(sheetHolds(old, "倉庫増築") && sheetHolds(old, "横座屈"));
+        }
+        // Saved and opened in a fresh program run, the check shows every text it showed.
+        saveCheck(run, calc, folder.filePath("road.hari"));
+        {
+            ProgramRun opened;
+            opened.registry.setDataFolders({folder.path().toStdString()});
+            openCheck(opened, folder.filePath("road.hari"));
+            EXPECT_EQ(seen(opened.registry.screen<Form入力計算>()), seen(calc));
+            if (std::string(w.loadCase) == "Image両端支持任意")
+                theWayBackShowsTheSavedChoices(opened.registry);
         }
         click(ctl("Opt2SI"));
         Label* message = calc.control<Label>("Labelinphantei");
