@@ -11,7 +11,6 @@
 
 #include "ui/calc_screen.hpp"
 #include "ui/gauge_canvas.hpp"
-#include "ui/gauge_layout.hpp"
 
 using namespace testing_ui;
 using namespace ui;
@@ -156,30 +155,6 @@ TEST_F(CalcScreen, VerdictAndGaugeFollowTheTotalStress) {
     }
     EXPECT_EQ(box("LineH1").center().x(), 4020);
     EXPECT_EQ(box("LineH2").center().x(), 5090);
-}
-
-// Laid out from the screen's anchors: X0 = 1680 + 200, X1 = 6360 - 200, W = 4280 twips. Strip i
-// covers X0 + i to X0 + i + 1, i = 1 .. b, joined into runs of one colour, then the outlines of
-// 100 %, 150 % and the band.
-TEST(GaugeLayout, TheBandIsDrawnInRunsOfOneTwipStrips) {
-    const Gauge full = layOutGauge(1, {});
-    const std::vector<Drawn> want = {
-        {{1881, 5840, 2140, 300}, beam::kTeal, true, 1},   // i = 1 .. 2140
-        {{4021, 5840, 1070, 300}, beam::kOrange, true, 1}, // i = 2141 .. 3210
-        {{5091, 5840, 1070, 300}, beam::kRed, true, 1},    // i = 3211 .. 4280
-        {{1880, 5840, 2140, 300}, beam::kRed, false, 3},
-        {{1880, 5840, 3210, 300}, beam::kRed, false, 3},
-        {{1880, 5840, 4280, 300}, beam::kBlack, false, 3},
-    };
-    EXPECT_EQ(full.background, want);
-    // 100.5 of 160: b = 4280 × 100.5 / 320 = 1344.1875, so 1344 teal strips and nothing else.
-    const Gauge low = layOutGauge(100.5 / 320, {});
-    EXPECT_TRUE(low.background.size() == 4u && low.background[0].rect.width == 1344);
-    EXPECT_FALSE(low.shapeHan2 || layOutGauge(0, {}).background.size() != 3u);
-
-    const Gauge moved = layOutGauge(0.5, {1000, 5000, 5400});
-    EXPECT_EQ((std::array{moved.x0, moved.x1, moved.y0, moved.y1, moved.b}),
-              (std::array{1200., 5200., 5500., 5200., 2000.})); // b at 100 % is W / 2
 }
 
 // A field click marks the field yellow, "←入力" writes into the marked one (3 m: 3000 N·m) and

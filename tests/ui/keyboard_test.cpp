@@ -55,9 +55,8 @@ TEST(Keyboard, ToTheSectionCalculatorWithoutAMouse) {
     }
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
     EXPECT_EQ(run.counters.beeps, 0);
-    EXPECT_EQ(
-        need<QLineEdit>(run.registry.screen<Form入力断面他>(), "Text面積")->text().trimmed(),
-        "42.24");
+    EXPECT_EQ(need<QLineEdit>(run.registry.screen<Form入力断面他>(), "Text面積")->text().trimmed(),
+              "42.24");
     on("Commandmae", {Qt::Key_Return});
     EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
 }
