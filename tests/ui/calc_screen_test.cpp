@@ -211,8 +211,12 @@ TEST_F(CalcScreen, AnEditedSectionValueWaitsForRecalculation) {
     EXPECT_EQ(caption("Labeldsize"), "P-A");
     type("Textdz", "20");
     ASSERT_TRUE(shown("CmdSaikeisan"));
-    // An input that calculates nothing (the load cleared, then typed again) leaves the results
-    // of the old Z waiting, and says so.
+    // A click that changes no input (the load unit already chosen, the span's field) calculates
+    // nothing, and so does an input that calculates nothing (the load cleared, then typed again):
+    // the results of the old Z wait, and the screen says so.
+    click(ctl("Opt1N"));
+    click(ctl("TextHEN2"));
+    EXPECT_EQ(texts("Textkajumage"), "100.0");
     type("TextHEN1", "");
     EXPECT_TRUE(shown("CmdSaikeisan"));
     EXPECT_EQ(texts("Textkajumage"), "100.0");
