@@ -11,7 +11,6 @@
 
 #include "ui/calc_screen.hpp"
 #include "ui/gauge_canvas.hpp"
-#include "ui/gauge_layout.hpp"
 
 using namespace testing_ui;
 using namespace ui;
@@ -92,11 +91,10 @@ TEST_F(CalcScreen, CantileverPointLoadInSiAndOldUnitsPrinted) {
 
     printCancelledThenTwice(run, ctl("CmdPrin"), "Form入力計算");
     EXPECT_EQ(visibleWindows(), QStringList{"Form入力計算"});
-    expectSharpPdf(
-        s().window(), folder.filePath("calc.pdf"), 2,
-        {"鋼材－SS400", "最大曲げ応力", "(N/mm2)", "たわみ量 (mm)", "長さ入力", "200.0", "2154", "P-A",
-         "印刷"},
-        "GaugeCanvas");
+    expectSharpPdf(s().window(), folder.filePath("calc.pdf"), 2,
+                   {"鋼材－SS400", "最大曲げ応力", "(N/mm2)", "たわみ量 (mm)", "長さ入力", "200.0",
+                    "2154", "P-A", "印刷"},
+                   "GaugeCanvas");
 }
 
 // "分布荷重" reads the number typed per metre (W = w * 2 m), "全体荷重" as the whole load, in the
@@ -159,32 +157,9 @@ TEST_F(CalcScreen, VerdictAndGaugeFollowTheTotalStress) {
     EXPECT_EQ(box("LineH2").center().x(), 5090);
 }
 
-// Laid out from the screen's anchors: X0 = 1680 + 200, X1 = 6360 - 200, W = 4280 twips. Strip i
-// covers X0 + i to X0 + i + 1, i = 1 .. b, joined into runs of one colour, then the outlines of
-// 100 %, 150 % and the band.
-TEST(GaugeLayout, TheBandIsDrawnInRunsOfOneTwipStrips) {
-    const Gauge full = layOutGauge(1, {});
-    const std::vector<Drawn> want = {
-        {{1881, 5840, 2140, 300}, beam::kTeal, true, 1},   // i = 1 .. 2140
-        {{4021, 5840, 1070, 300}, beam::kOrange, true, 1}, // i = 2141 .. 3210
-        {{5091, 5840, 1070, 300}, beam::kRed, true, 1},    // i = 3211 .. 4280
-        {{1880, 5840, 2140, 300}, beam::kRed, false, 3},
-        {{1880, 5840, 3210, 300}, beam::kRed, false, 3},
-        {{1880, 5840, 4280, 300}, beam::kBlack, false, 3},
-    };
-    EXPECT_EQ(full.background, want);
-    // 100.5 of 160: b = 4280 × 100.5 / 320 = 1344.1875, so 1344 teal strips and nothing else.
-    const Gauge low = layOutGauge(100.5 / 320, {});
-    EXPECT_TRUE(low.background.size() == 4u && low.background[0].rect.width == 1344);
-    EXPECT_FALSE(low.shapeHan2 || layOutGauge(0, {}).background.size() != 3u);
-
-    const Gauge moved = layOutGauge(0.5, {1000, 5000, 5400});
-    EXPECT_EQ((std::array{moved.x0, moved.x1, moved.y0, moved.y1, moved.b}),
-              (std::array{1200., 5200., 5500., 5200., 2000.})); // b at 100 % is W / 2
-}
-
-// A field click marks the field yellow, "←入力" writes into the marked one (3 m: 3000 N·m),
-// and the clear button empties inputs, readout and results.
+// A field click marks the field yellow, "←入力" writes into the marked one (3 m: 3000 N·m) and
+// recalculates, even where the text written is the one there, and the keys leave the focus in
+// the field. The clear button empties inputs, readout and results.
 TEST_F(CalcScreen, TheKeypadWritesIntoTheMarkedFieldAndClearEmptiesAll) {
     road();
     const auto yellow = [&](const char* field) {
@@ -199,6 +174,18 @@ TEST_F(CalcScreen, TheKeypadWritesIntoTheMarkedFieldAndClearEmptiesAll) {
     EXPECT_EQ(texts("TextHEN2 Textkajumo"), "3000. 3000");
     EXPECT_EQ(caption("Label判定") + caption("Label丸"), "曲げ応力 短期 NG×"); // over 300 N/mm2
     EXPECT_FALSE(s().window().findChild<GaugeCanvas*>()->drawn().empty());
+    type("Textdz", "20"); // 3000 N·m over 20 cm3: 150.0 N/mm2 once recalculated
+    for (const char* key : {"Number3", "Number0", "Number0", "Number0", "Command入力"})
+        click(ctl(key));
+    EXPECT_EQ(texts("TextHEN2 Textkajumage"), "3000. 150.0");
+    EXPECT_EQ(s().window().focusWidget(), ctl("TextHEN2"));
+    // The longest number the keypad takes fits its readout.
+    for (int k = 0; k < 17; ++k)
+        click(ctl("Number8"));
+    const auto* readout = ctl<Label>("Readout");
+    EXPECT_EQ(readout->caption(), "888888888888888.");
+    EXPECT_LE(QFontMetrics(readout->font()).horizontalAdvance(readout->text()) + readout->indent(),
+              readout->contentsRect().width());
     click(ctl("Number5"));
     click(ctl("CmdHensuKaijo"));
     EXPECT_EQ(texts("TextHEN1 TextHEN2 TextHEN3 TextHEN4 Textkajutawami Textjtawami Texttawamit"),
@@ -224,8 +211,12 @@ TEST_F(CalcScreen, AnEditedSectionValueWaitsForRecalculation) {
     EXPECT_EQ(caption("Labeldsize"), "P-A");
     type("Textdz", "20");
     ASSERT_TRUE(shown("CmdSaikeisan"));
-    // An input that calculates nothing (the load cleared, then typed again) leaves the results
-    // of the old Z waiting, and says so.
+    // A click that changes no input (the load unit already chosen, the span's field) calculates
+    // nothing, and so does an input that calculates nothing (the load cleared, then typed again):
+    // the results of the old Z wait, and the screen says so.
+    click(ctl("Opt1N"));
+    click(ctl("TextHEN2"));
+    EXPECT_EQ(texts("Textkajumage"), "100.0");
     type("TextHEN1", "");
     EXPECT_TRUE(shown("CmdSaikeisan"));
     EXPECT_EQ(texts("Textkajumage"), "100.0");

@@ -20,18 +20,27 @@
 //   propped 3P·L/16 = 375, 7P·L³/(768EI) = 0.711; pin reaction P·L2²·(L1 + 2L)/(2L³) = 632.8 N,
 //     under the load 632.8 × 0.5 m = 316.4, P·L1²·L2³·(3L + L1)/(12EI·L³) = 0.557;
 //     W·L/8 = 250, W·L³/(185EI) = 0.422
-// The ratios: shown total stress / 157, and L / total deflection.
+// The ratios: shown total stress / 157, and L / total deflection. The calculation sheet of each
+// (計算書, printed to a PDF and read back) shows the screen's texts, and each of its lines
+// "formula = numbers = result" evaluates to its result.
+#include "documents.hpp"
+#include "pdf_reading.hpp"
 #include "roads.hpp"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <fstream>
 
+#include "../beam/sheet_arithmetic.hpp"
 #include "beam/dispatch.hpp"
 #include "catalog/shapes.hpp"
+#include "report/page.hpp"
+#include "report/sheets.hpp"
 #include "section/shapes.hpp"
 #include "ui/calc_controls.hpp"
 #include "ui/calc_screen.hpp"
@@ -294,6 +303,63 @@ void expectScaleOverItsMarks(Form入力計算& calc) {
     EXPECT_EQ(scale->accessibleName(), QString::fromUtf8("長期 100%      150%     200%"));
 }
 
+// The sheet of the calculation as it stands: the screen's results and ratios as it shows them,
+// each worked line adding up, and room to spare above the page's footer.
+void expectTheSheetOfTheScreen(ProgramRun& run, Form入力計算& calc, const QString& fit) {
+    static const QRegularExpression line(
+        QStringLiteral(" = ([^=]+?) = ([0-9.]+(?:/[0-9]+)?(?: %)?)"));
+    const QString text = printedSheet(run, calc);
+    const struct {
+        const char *control, *unit;
+    } shown[] = {{"Textkajumo", "N·m"}, {"Textkajumage", "N/mm²"}, {"Textjiju", "N"},
+                 {"Textjmo", "N·m"},    {"Textjmage", "N/mm²"},    {"Textkajut", "N"},
+                 {"Textmot", "N·m"},    {"Textmaget", "N/mm²"},    {"Textkajutawami", "mm"},
+                 {"Textjtawami", "mm"}, {"Texttawamit", "mm"}};
+    for (const auto& s : shown) {
+        const QString want = " = " + need<QLineEdit>(calc, s.control)->text().trimmed() + " " +
+                             QString::fromUtf8(s.unit);
+        EXPECT_TRUE(sheetHolds(text, want)) << s.control << ": " << want.toStdString();
+    }
+    for (const char* label : {"Labelmagehikaku", "Labeltawamihikaku", "Label判定", "Label式"})
+        EXPECT_TRUE(sheetHolds(text, need<Label>(calc, label)->caption())) << label;
+    int lines = 0;
+    for (auto m = line.globalMatch(text); m.hasNext(); ++lines) {
+        const auto hit = m.next();
+        std::string why;
+        EXPECT_TRUE(
+            sheet::agrees(hit.captured(1).toStdString(), hit.captured(2).toStdString(), &why))
+            << why;
+    }
+    EXPECT_GE(lines, 13); // load 3, self weight 4, total 4, ratios 2
+    QPdfWriter writer(fit);
+    report::setUpPage(writer);
+    QPainter painter(&writer);
+    const report::BeamSheet sheet = report::beamSheet(run.registry.state(), QDate(2026, 12, 9));
+    EXPECT_LT(report::paintBeamSheet(painter, sheet), report::kContentHeight - 5) << "footer";
+}
+
+// "前に戻る" from an opened check of a simple beam with a load at any point: each screen shows
+// what was chosen on the way there, the size in row 1 of its list.
+void theWayBackShowsTheSavedChoices(app::Registry& r) {
+    const auto back = [](app::Screen& from, app::Screen& to) {
+        click(need(from, "Commandmae"));
+        EXPECT_TRUE(to.isLoaded() && to.window().isVisible()) << to.name().toStdString();
+    };
+    auto& sizes = r.screen<Form材サイズ選択>();
+    back(r.screen<Form入力計算>(), sizes);
+    EXPECT_EQ(need<QListWidget>(sizes, "ListDanmenSize")->currentRow(), 1);
+    EXPECT_EQ(need<Label>(sizes, "LblDanmenSize")->caption(), "P-A");
+    auto& choice = r.screen<Form断面選択>();
+    back(sizes, choice);
+    EXPECT_EQ(need<QListWidget>(choice, "Listzaisitu")->currentRow(), 0);
+    EXPECT_TRUE(need<Label>(choice, "LblDanmensentaku")->caption().startsWith("丸パイプ"));
+    back(choice, r.screen<Form両端0>());
+    const Label* load = need<Label>(r.screen<Form両端0>(), "Label2");
+    EXPECT_TRUE(load->caption().endsWith("任意点集中荷重") && !load->isHidden());
+    back(r.screen<Form両端0>(), r.screen<Form梁形式1>());
+    EXPECT_EQ(need<Label>(r.screen<Form梁形式1>(), "Label2")->caption().trimmed(), "両端支持");
+}
+
 // Each road after the first follows a restart by "最初から", and starts empty. Its layouts: the
 // size screen with its list on the way, the calculation screen empty, with a verdict, in both
 // displays and with each message. An L1 pasted at once (typed, "250" would be computed first)
@@ -302,9 +368,12 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     std::ofstream(folder.filePath("vbSStype.csv").toStdString(), std::ios::binary)
-        << "1,\"P-A\",7.85,10,50,10,2.24\r\n";
+        << "1,\"P-0\",1,2,3,4,5\r\n1,\"P-A\",7.85,10,50,10,2.24\r\n";
     app::Registry& r = run.registry;
     r.setDataFolders({folder.path().toStdString()});
+    run.reportPreview->pdf = folder.filePath("report.pdf");
+    run.reportPreview->typed =
+        app::ReportHeading{QStringLiteral("倉庫増築"), QStringLiteral("小梁 B1")};
     Form入力計算& calc = r.screen<Form入力計算>();
     const auto ctl = [&](const QString& name) { return need(calc, name); };
     const auto box = [&](const QString& name) { return calc.control<QLineEdit>(name); };
@@ -323,7 +392,7 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         toSizeScreen(run, "Image丸パイプ", BeamCase{w.structure, w.loadCase});
         walk.check(name + " size screen", true);
         auto* sizes = r.screen<Form材サイズ選択>().control<QListWidget>("ListDanmenSize");
-        doubleClickAt(sizes->viewport(), sizes->visualItemRect(sizes->item(0)).center());
+        doubleClickAt(sizes->viewport(), sizes->visualItemRect(sizes->item(1)).center());
         ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
         walk.check(name);
 
@@ -337,6 +406,11 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         EXPECT_EQ(ctl("TextHEN3")->isVisible(), w.withL1);
         EXPECT_EQ(read("TextHEN1 TextHEN2 Textkajumo"), "  0");
         EXPECT_FALSE(ctl("Label100")->isVisible());
+        if (&w == kWalks) { // nothing calculated: the sheet shows no working
+            const QString none = printedSheet(run, calc);
+            EXPECT_TRUE(sheetHolds(none, "計算結果はありません") &&
+                        !sheetHolds(none, "荷重による"));
+        }
         typeInto(box("TextHEN1"), "1000");
         for (const char* k : {"Number2", "Number0", "Number0", "Number0", "TextHEN2"})
             click(ctl(k));
@@ -349,6 +423,7 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         EXPECT_FALSE(ctl("Labelinphantei")->isVisible());
         expectScaleOverItsMarks(calc);
         walk.check(name + " verdict");
+        expectTheSheetOfTheScreen(run, calc, folder.filePath("fit.pdf"));
         if (w.withL1) { // L1 beyond the span, pasted at once: named, no verdict, results kept
             box("TextHEN3")->setText("2500");
             EXPECT_TRUE(ctl("Labelinphantei")->isVisible());
@@ -360,8 +435,32 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
             EXPECT_FALSE(ctl("Labelinphantei")->isVisible());
             EXPECT_TRUE(ctl("ShapeHan1")->isVisible());
         }
+        // 1000 kN, per metre where the load is distributed (the cantilever's 1000 kN/m × 2 m gives
+        // M = w·L²/2 = 2 000 000 N·m), in the old units.
+        click(ctl("Opt1kN"));
+        if (ctl("Cmdw")->isVisible()) click(ctl("Cmdw"));
+        if (&w == kWalks + 1) EXPECT_EQ(box("Textkajumo")->text(), "2000000");
         click(ctl("Opt2old"));
         walk.check(name + " old units");
+        if (&w == std::end(kWalks) - 1) {
+            // The results and the material carry their kg-based twins on the sheet; the heading
+            // typed in the preview, and what the check does not cover.
+            const QString old = printedSheet(run, calc);
+            for (const char* twin :
+                 {"TextkajumoOld", "TextmotOld", "TextmagetOld", "TextyangOld", "TextkmageOld"})
+                EXPECT_TRUE(sheetHolds(old, box(twin)->text().trimmed() + " kg")) << twin;
+            EXPECT_TRUE(sheetHolds(old, "倉庫増築") && sheetHolds(old, "横座屈"));
+        }
+        // Saved and opened in a fresh program run, the check shows every text it showed.
+        saveCheck(run, calc, folder.filePath("road.hari"));
+        {
+            ProgramRun opened;
+            opened.registry.setDataFolders({folder.path().toStdString()});
+            openCheck(opened, folder.filePath("road.hari"));
+            EXPECT_EQ(seen(opened.registry.screen<Form入力計算>()), seen(calc));
+            if (std::string(w.loadCase) == "Image両端支持任意")
+                theWayBackShowsTheSavedChoices(opened.registry);
+        }
         click(ctl("Opt2SI"));
         Label* message = calc.control<Label>("Labelinphantei");
         for (beam::Problem p : kMessages) {
@@ -373,6 +472,10 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         ASSERT_EQ(visibleWindows(), QStringList{"FormOpen"});
         EXPECT_EQ(run.counters.ends, 0);
     }
+    // 件名 and 部材名 typed in the preview belong to the check and head its next sheet.
+    EXPECT_EQ(run.counters.reportPreviews, 17);
+    EXPECT_EQ(r.state().件名, "倉庫増築");
+    EXPECT_EQ(run.reportPreview->shown.部材名, "小梁 B1");
 }
 
 // Every shape of the calculator in both displays and with each message, and the size screen's

@@ -80,18 +80,6 @@ struct Walk {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         check();
     }
-    // A replayed event: `text` into the box, or a click on the control.
-    void replay(const char* name, const char* text = nullptr) {
-        QWidget* window = shownWindow();
-        ASSERT_NE(window, nullptr);
-        before = window->objectName();
-        ++event;
-        QWidget* target = window->findChild<QWidget*>(QString::fromUtf8(name));
-        ASSERT_NE(target, nullptr) << name;
-        const QString t = QString::fromUtf8(text ? text : "");
-        perform(target, text ? &t : nullptr, true);
-        settle();
-    }
     std::string where() const {
         return "seed " + std::to_string(seed) + ", event " + std::to_string(event) + ": " + action;
     }
@@ -156,18 +144,17 @@ struct Walk {
         perform(target);
     }
 
-    // One event on `target`; `text` is what a box gets (a random one when null, a click when
-    // replayed).
-    void perform(QWidget* target, const QString* text = nullptr, bool replayed = false) {
+    // One event on `target`: a box gets a random text, or a click.
+    void perform(QWidget* target) {
         action = target->objectName().toStdString();
         auto* box = qobject_cast<QLineEdit*>(target);
         auto* list = qobject_cast<QListWidget*>(target);
         auto* option = qobject_cast<QRadioButton*>(target);
         const bool wasChecked = option && option->isChecked();
         const QString textBefore = box ? box->text() : QString();
-        if (box && !box->isReadOnly() && (text || (!replayed && below(3)))) {
-            const QString typed = text ? *text : kTexts[below(int(kTexts.size()))];
-            const bool keys = !text && below(2) == 0 && typed.size() < 30;
+        if (box && !box->isReadOnly() && below(3)) {
+            const QString typed = kTexts[below(int(kTexts.size()))];
+            const bool keys = below(2) == 0 && typed.size() < 30;
             action += (keys ? " typed \"" : " pasted \"") + typed.left(20).toStdString() + "\"";
             box->setFocus();
             if (keys) {
@@ -288,43 +275,6 @@ struct Walk {
             ASSERT_EQ(field(name), qtext(expected)) << where() << ": " << name;
     }
 };
-
-// The walk's failures after a click that calculates nothing (seeds 11 and 12 of 100 000 events
-// on the load unit already chosen, seed 5 on the span left as it was): Z edited to 1e-300, or
-// the mass to 0, leaves the results waiting for "再計算"; after the click they still wait,
-// flagged, and "再計算" brings the results of the values shown.
-TEST(RandomWalk, AClickThatChangesNoInputLeavesEditedValuesWaiting) {
-    const struct {
-        const char *unit, *again, *field, *text, *result;
-    } rows[] = {
-        {"Opt1N", "Opt1N", "Textdz", "1e-300", "Textkajumage"},
-        {"Opt1kg", "Opt1kg", "Textdz", "1e-300", "Textkajumage"},
-        {"Opt1kg", "Opt1kg", "Textjuryou", "0", "Textjiju"},
-        {"Opt1N", "TextHEN2", "Textjuryou", "0", "Textjiju"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(std::string(r.again) + " after " + r.field);
-        Walk walk(0);
-        walk.startProgram();
-        toSizeScreen(*walk.program, "Image丸パイプ", BeamCase{"Image片持1", "Image片持集中"});
-        walk.program->registry.screen<Form材サイズ選択>()
-            .control<QListWidget>("ListDanmenSize")
-            ->setCurrentRow(0);
-        walk.replay("Commandtugi");
-        walk.replay(r.unit);
-        walk.replay("TextHEN1", "1000");
-        walk.replay("TextHEN2", "2000");
-        Form入力計算& calc = walk.program->registry.screen<Form入力計算>();
-        const QString shown = need<QLineEdit>(calc, r.result)->text();
-        walk.replay(r.field, r.text);
-        walk.replay(r.again);
-        EXPECT_TRUE(need(calc, "CmdSaikeisan")->isVisible());
-        EXPECT_EQ(need<QLineEdit>(calc, r.result)->text(), shown);
-        walk.replay("CmdSaikeisan"); // checked by the walk: the results of the values shown
-        EXPECT_NE(need<QLineEdit>(calc, r.result)->text(), shown);
-        ASSERT_FALSE(::testing::Test::HasFailure());
-    }
-}
 
 TEST(RandomWalk, ThousandsOfUserEventsKeepEveryScreenSound) {
     bool seeded = false, counted = false;

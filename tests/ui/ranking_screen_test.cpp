@@ -12,10 +12,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTableView>
-#include <iterator>
-#include <sstream>
 
-#include "cli/cli.hpp"
 #include "roads.hpp"
 #include "ui/calc_screen.hpp"
 #include "ui/ranking_model.hpp"
@@ -141,26 +138,6 @@ TEST_F(RankingWindow, PrintsAndClosesWithTheCalculation) {
     click(ctl("CmdTop"));
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
     EXPECT_FALSE(ranking().isLoaded());
-}
-
-// The window and `hari choose --format kv` agree, row for row.
-TEST_F(RankingWindow, AgreesWithTheCommandLine) {
-    std::ostringstream out, err;
-    std::istringstream words("--data " HARI_SOURCE_DIR "/data --structure 1 --case 1 --load 7500 "
-                             "--span 2000 --material 1 --shape 9 --format kv");
-    const std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
-    ASSERT_EQ(cli::chooseCommand(args, out, err), cli::kOk);
-    // The kv line: shape code, then the columns shown but the shape's name, Z and I.
-    QStringList window;
-    for (int r = 0; r < model().rowCount(); ++r) {
-        QStringList cells{QString::number(model().row(r).shape)};
-        for (int c = 1; c < model().columnCount(); ++c)
-            if (c != int(choose::Column::Z) && c != int(choose::Column::I))
-                cells << cell(r, choose::Column(c));
-        window << cells.join('\t');
-    }
-    window << "lightest=" + cell(model().lightestRow(), choose::Column::Designation);
-    EXPECT_EQ(QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts), window);
 }
 
 // A size of another shape taken from every shape of the table: the calculation, the size screen

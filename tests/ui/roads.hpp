@@ -24,8 +24,8 @@ struct BeamCase {
 
 // Every structure with each of its load cases, by their pictures.
 inline constexpr BeamCase kEveryBeamCase[] = {
-    {"Image片持1", "Image片持集中"},         {"Image片持1", "Image片持分布"},
-    {"Image片持1", "Image片持分先"},         {"Img垂直", "Image垂直集中"},
+    {"Image片持1", "Image片持集中"},        {"Image片持1", "Image片持分布"},
+    {"Image片持1", "Image片持分先"},        {"Img垂直", "Image垂直集中"},
     {"Img垂直", "Image垂直分布"},           {"Img垂直", "Image垂直分先"},
     {"Image両端支持", "Image両端支持中央"}, {"Image両端支持", "Image両端支持任意"},
     {"Image両端支持", "Image両端支持分布"}, {"Image両端固定", "Image両端固定中央"},

@@ -1,10 +1,9 @@
 // What the user sees and does on the section calculator Form入力断面他 (every shape is checked
 // against its outline in tests/section): the keypad, the failed checks, the sketch, the material
-// units, printing, one shape worked by hand and handed over to the beam calculation, back and end.
+// units, printing, one shape worked by hand without a mouse and handed over to the beam
+// calculation, back and end.
 #include "pdf_reading.hpp"
 #include "roads.hpp"
-
-#include <QRadioButton>
 
 #include "ui/calc_screen.hpp"
 #include "ui/sketch_canvas.hpp"
@@ -36,6 +35,9 @@ TEST_F(SectionCalc, APipeTypedAndThroughTheKeypadPrintedThenBackAndEnd) {
     typeInto(hen(1), "60.5");
     EXPECT_EQ(results(), (QStringList{"", "", "", "", ""})); // t still empty: silent
     press("3.2");
+    // The keypad stands 360 twips up and left of the calculation screen's, readout and keys alike.
+    EXPECT_EQ(app::twips(ctl("Readout")).topLeft(), QPoint(6360, 960));
+    EXPECT_EQ(app::twips(ctl("Number1")).topLeft(), QPoint(7320, 1320));
     click(hen(2));
     EXPECT_EQ(hen(2)->text(), "3.2");
     EXPECT_EQ(hen(2)->palette().color(QPalette::Base), kYellow);
@@ -48,6 +50,19 @@ TEST_F(SectionCalc, APipeTypedAndThroughTheKeypadPrintedThenBackAndEnd) {
     QTemporaryDir out;
     expectSharpPdf(s().window(), out.filePath("section.pdf"), 1, {"5.76", "60.5", "3.2", "印刷"},
                    "SketchCanvas");
+    // SS400 in N/mm2, or in the old kg/cm2 (924 = 90.5 / 9.8 * 100), the results unchanged.
+    const auto material = [&] {
+        return QStringList{caption("Labelkmage"), caption("Labelyang"),
+                           shown("Textyang") ? text("Textyang") : text("TextyangOld"),
+                           shown("Textksendan") ? text("Textksendan") : text("TextksendanOld")};
+    };
+    EXPECT_EQ(material(),
+              (QStringList{"許容曲げ (N/mm2)", "ヤング係数 (N/mm2)", "205000", "90.5"}));
+    click(ctl("Opt2old"));
+    EXPECT_EQ(material(),
+              (QStringList{"許容曲げ [kg/cm2]", "ヤング係数 [kg/cm2]", "2100000", "924"}));
+    EXPECT_EQ(results().join(' '), "5.76 4.52 7.84 23.72 2.03");
+    click(ctl("Opt2SI"));
     typeInto(hen(1), "50"); // "5" on the way: thicker than its radius
     EXPECT_EQ(hen(2)->palette().color(QPalette::Base), kYellow);
     // Pasted, letters after a number count as the number, letters alone as nothing, silently.
@@ -144,27 +159,6 @@ TEST_F(SectionCalc, TheSketchOfTheSection) {
     EXPECT_TRUE(canvas()->sectionPath().contains(QPointF(760, 5467)));
 }
 
-// SS400 in N/mm2, or in the old kg/cm2 (924 = 90.5 / 9.8 * 100), the results unchanged.
-TEST_F(SectionCalc, MaterialUnitsSwitchAlone) {
-    open("Image角ムク");
-    typeInto(hen(1), "10");
-    const QStringList before = results();
-    const auto material = [&] {
-        return QStringList{caption("Labelkmage"), caption("Labelyang"),
-                           shown("Textyang") ? text("Textyang") : text("TextyangOld"),
-                           shown("Textksendan") ? text("Textksendan") : text("TextksendanOld")};
-    };
-    EXPECT_TRUE(ctl<QRadioButton>("Opt2SI")->isChecked());
-    EXPECT_EQ(material(),
-              (QStringList{"許容曲げ (N/mm2)", "ヤング係数 (N/mm2)", "205000", "90.5"}));
-    click(ctl("Opt2old"));
-    EXPECT_EQ(material(),
-              (QStringList{"許容曲げ [kg/cm2]", "ヤング係数 [kg/cm2]", "2100000", "924"}));
-    EXPECT_EQ(results(), before);
-    click(ctl("Opt2SI"));
-    EXPECT_EQ(material()[1], "ヤング係数 (N/mm2)");
-}
-
 // Unequal I, flanges 100 × 10 on top and 150 × 12 below, 200 high, web 8 × 178: A = 4224 mm²,
 // centroid 349624 / 4224 = 82.77 mm up; I = 56405792 − 4224 · 82.77² = 27467122 mm⁴;
 // Z = I / 117.23 = 234303 mm³; √(I/A) = 80.64 mm; mass 42.24 · 0.785 kg/m.
@@ -172,26 +166,67 @@ const char* const kDims[] = {"100", "150", "200", "10", "8", "12"};
 const QStringList kResults{"42.24", "33.16", "234.30", "2746.71", "8.06"};
 const QString kDesignation = QStringLiteral("異形 A 100× B 150× H 200× a 10× t 8× b 12");
 
-// On the simple beam with a central load: no section does not go on. Entered half typed, half
-// through the keypad (the keys, then a click on the field), the section goes on with its last
-// good results after a refused entry, its long designation whole in a smaller font; "前に戻る"
-// comes back to the dimensions, where a tiny section does not go on.
+// The shown screen's control that has the keyboard's focus, by name.
+QString focused() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->objectName().isEmpty() && w->focusWidget())
+            return w->focusWidget()->objectName();
+    return {};
+}
+// A key goes where the keyboard is: the focused control of the shown screen.
+void key(int k) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->objectName().isEmpty()) {
+            QWidget* f = w->focusWidget();
+            QTest::keyClick(f && f->isVisible() ? f : w, Qt::Key(k));
+            return;
+        }
+}
+// Tab until the control named `name` has the focus, then the keys.
+void on(const char* name, std::initializer_list<int> keys) {
+    for (int n = 0; n < 200 && focused() != name; ++n)
+        key(Qt::Key_Tab);
+    ASSERT_EQ(focused(), name);
+    for (int k : keys)
+        key(k);
+}
+
+// On the simple beam with a central load, reached without a mouse: no section does not go on.
+// Entered half typed by keys, half through the keypad (the keys, then a click on the field),
+// Enter moving on to the next field and pressing no button (though "次に進む" is the default
+// button on the beam road), the section goes on by Enter on that button with its last good
+// results after a refused entry, its long designation whole in a smaller font; "前に戻る" comes
+// back to the dimensions, where a tiny section does not go on.
 TEST_F(SectionCalc, TheUnequalIByHandCarriesTheBeam) {
-    open("ImageH縦a", BeamCase{"Image両端支持", "Image両端支持中央"});
+    run.registry.screen<FormOpen>().show();
+    on("ImageHari", {Qt::Key_Space});
+    on("Image両端支持", {Qt::Key_Return});
+    on("Image両端支持中央", {Qt::Key_Return});
+    on("ImageH縦a", {Qt::Key_Return});
+    on("CmdZIE", {Qt::Key_Space});
+    ASSERT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
     click(ctl("Commandtugi"));
     EXPECT_EQ(bikou(), "断面形状を入力してから、次へ進んでください。");
     EXPECT_EQ(run.counters.beeps, 1);
+    on("TextHEN1", {});
     for (int k = 0; k < 6; ++k) {
-        if (k % 2 == 1) press(kDims[k]);
-        k % 2 ? click(hen(k + 1)) : typeInto(hen(k + 1), kDims[k]);
+        EXPECT_EQ(focused(), hen(k + 1)->objectName());
+        if (k % 2 == 1) {
+            press(kDims[k]);
+            click(hen(k + 1));
+        } else {
+            QTest::keyClicks(hen(k + 1), kDims[k]);
+        }
+        key(Qt::Key_Return);
     }
+    EXPECT_EQ(visibleWindows(), QStringList{"Form入力断面他"});
     EXPECT_EQ(results(), kResults);
     EXPECT_EQ(caption("Labeldsize"), kDesignation);
     EXPECT_EQ(bikou(), "重心は下から 8.3 cm の位置です。");
     EXPECT_EQ(run.counters.beeps, 1);
     hen(5)->setText("100");
     EXPECT_EQ(bikou(), "肉厚が大きすぎます。");
-    click(ctl("Commandtugi"));
+    on("Commandtugi", {Qt::Key_Return});
     Form入力計算& calc = run.registry.screen<Form入力計算>();
     ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     const auto field = [&](const char* n) { return calc.control<QLineEdit>(QString::fromUtf8(n)); };
