@@ -4,6 +4,7 @@
 #include "roads.hpp"
 
 #include <QAccessible>
+#include <QDialogButtonBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
@@ -11,6 +12,7 @@
 
 #include "ui/calc_screen.hpp"
 #include "ui/gauge_canvas.hpp"
+#include "ui/gui.hpp"
 
 using namespace testing_ui;
 using namespace ui;
@@ -267,6 +269,32 @@ TEST_F(CalcScreen, PreviousInputComesBackAfterGoingBackButNotAfterARestart) {
     road("Image両端支持", "Image両端支持任意");
     EXPECT_EQ(texts("TextHEN1 TextHEN2 TextHEN3 Textkajumo"), "   0");
     EXPECT_TRUE(checked("Opt1N") && checked("Opt2SI") && !shown("Label丸"));
+}
+
+// Qt's own dialogs (the print dialog, the standard buttons) speak Japanese like the screens.
+TEST(QtJapanese, DialogTextsComeFromQtsJapaneseCatalog) {
+    ASSERT_TRUE(app::installQtJapanese())
+        << "qtbase_ja.qm is not installed (qt6-translations-l10n)";
+    EXPECT_TRUE(app::installQtJapanese()); // a second call keeps the one catalog
+
+    // Context, English source, the text of Qt's Japanese catalog.
+    struct Text {
+        const char* context;
+        const char* source;
+        const char* japanese;
+    };
+    const Text texts[] = {
+        {"QPrintDialog", "Print", "印刷"},
+        {"QPlatformTheme", "Cancel", "キャンセル"},
+        {"QPrintDialog", "&Options >>", "オプション(&O) >>"},
+    };
+    for (const Text& t : texts)
+        EXPECT_EQ(QCoreApplication::translate(t.context, t.source).toStdString(), t.japanese)
+            << t.context << " / " << t.source;
+
+    // A standard button made now carries the Japanese text.
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().toStdString(), "キャンセル");
 }
 
 } // namespace

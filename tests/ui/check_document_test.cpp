@@ -1,12 +1,16 @@
 // A check as a document in the window (the fifteen beam roads are saved and opened on the layout
 // walk): a section from the calculator or typed in opens as saved; a refused file or a failed
-// save changes nothing; the end of the program asks before a change since the last save is lost.
+// save changes nothing; the end of the program asks before a change since the last save is lost;
+// `hari report` prints the sheet that 計算書 shows for the check.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <fstream>
+#include <sstream>
 
 #include "documents.hpp"
+#include "pdf_reading.hpp"
+#include "report/report_command.hpp"
 #include "roads.hpp"
 #include "ui/calc_screen.hpp"
 
@@ -63,7 +67,8 @@ TEST_F(CheckDocument, CalculatorAndTypedSectionsOpenAsSaved) {
         EXPECT_EQ(text(opened.registry.screen<ui::Form入力断面他>(), "TextHEN6"), "12");
     }
     {
-        // Typed properties of a lipped channel, with a material typed in.
+        // Typed properties; the steel table has no sizes of that shape to rank, and the button
+        // says so.
         ProgramRun run;
         toSizeScreen(run, "ImgZIE", BeamCase{"Image片持1", "Image片持集中"});
         auto& sizes = run.registry.screen<ui::Form材サイズ選択>();
@@ -73,6 +78,9 @@ TEST_F(CheckDocument, CalculatorAndTypedSectionsOpenAsSaved) {
         type(sizes, "TxtD2r", "3.1");
         click(need(sizes, "Commandtugi"));
         ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
+        const auto* ranking = need<QPushButton>(calc(run), "Cmd断面選定");
+        EXPECT_FALSE(ranking->isEnabled());
+        EXPECT_EQ(ranking->toolTip(), "この材質のサイズ表には、この形状のサイズがありません。");
         type(calc(run), "TextHEN1", "500");
         type(calc(run), "TextHEN2", "1200");
         save(run, calc(run), "typed.hari");
@@ -182,6 +190,53 @@ TEST_F(CheckDocument, ASavedCheckOpensWithoutItsSizeAndTheEndAsksOnlyAfterAChang
     ProgramRun third;
     open(third, file("end.hari"));
     EXPECT_EQ(text(calc(third), "TextHEN1"), "3");
+}
+
+// `hari report` writes the same sheet as 計算書 shows for the check opened in the window; a
+// refused file or an output that cannot be written is status 2 with the reason, and no file.
+TEST_F(CheckDocument, TheReportCommandWritesTheSheetTheWindowShows) {
+    const std::string example = HARI_SOURCE_DIR "/docs/examples/b1.hari";
+    const QString out = file("b1.pdf");
+    const auto command = [](std::vector<std::string> args, std::string* errors) {
+        std::ostringstream o, e;
+        const int status = report::reportCommand(args, o, e);
+        *errors = e.str();
+        return status;
+    };
+    std::string err;
+    ASSERT_EQ(command({example, "--pdf", out.toStdString()}, &err), 0) << err;
+    const PdfFile written = readPdf(out);
+    ASSERT_EQ(written.pageTexts.size(), 1);
+
+    // The window finds the saved size in the program's own tables.
+    ProgramRun run;
+    run.registry.setDataFolders({HARI_BINARY_DIR "/bin/data"});
+    run.reportPreview->pdf = file("window.pdf");
+    open(run, QString::fromStdString(example));
+    ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
+    EXPECT_EQ(printedSheet(run, calc(run)), written.pageTexts.join(' ').simplified());
+    EXPECT_TRUE(sheetHolds(written.pageTexts.join(' '), "倉庫 A 棟"));
+
+    const QString bad = file("bad.hari");
+    std::ofstream(bad.toStdString()) << "{ not a check";
+    EXPECT_EQ(command({bad.toStdString(), "--pdf", file("x.pdf").toStdString()}, &err), 2);
+    EXPECT_NE(err.find("hari report: 「bad.hari」"), std::string::npos) << err;
+    EXPECT_EQ(command({example, "--pdf", file("no/such/x.pdf").toStdString()}, &err), 2);
+    EXPECT_NE(err.find("に書き込めませんでした。"), std::string::npos) << err;
+    EXPECT_FALSE(QFile::exists(file("x.pdf")));
+    EXPECT_EQ(command({example}, &err), 1);
+
+    // A check of the section road gives the sheet of its section.
+    const QString pipe = file("pipe.hari");
+    std::ofstream(pipe.toStdString())
+        << R"({"format": "hari-check", "version": 1, "program": "hari 5.3.3", "title": "",)"
+        << R"( "member": "", "road": "section", "material": {"entry": 1, "typed": false,)"
+        << R"( "kmage": 157, "kashuku": 157, "ksendan": 90.5, "yang": 205000, "hiju": 7.85},)"
+        << R"( "section": {"source": "calculator", "shape": 1, "dims": [60.5, 3.2]}})";
+    ASSERT_EQ(command({pipe.toStdString(), "--pdf", out.toStdString()}, &err), 0) << err;
+    const QString section = readPdf(out).pageTexts.join(' ');
+    for (const char* shown : {"断面性能の計算", "φ 60.5× t 3.2", "5.76", "23.72", "7.84"})
+        EXPECT_TRUE(sheetHolds(section, shown)) << shown;
 }
 
 } // namespace

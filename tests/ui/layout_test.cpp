@@ -439,7 +439,9 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         // M = w·L²/2 = 2 000 000 N·m), in the old units.
         click(ctl("Opt1kN"));
         if (ctl("Cmdw")->isVisible()) click(ctl("Cmdw"));
-        if (&w == kWalks + 1) EXPECT_EQ(box("Textkajumo")->text(), "2000000");
+        if (&w == kWalks + 1) {
+            EXPECT_EQ(box("Textkajumo")->text(), "2000000");
+        }
         click(ctl("Opt2old"));
         walk.check(name + " old units");
         if (&w == std::end(kWalks) - 1) {

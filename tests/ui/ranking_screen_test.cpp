@@ -162,20 +162,4 @@ TEST_F(RankingWindow, ASizeOfAnotherShapeIsFollowedOnTheWayBack) {
     EXPECT_EQ(need<Label>(sizes(), "LblDanmenSize")->caption(), "φ21.7×2.0"); // the first pipe
 }
 
-// A section typed in: the table has no sizes of the shape, and the button says why.
-TEST(RankingButton, DisabledWithAReasonWhereTheTableHasNoSizes) {
-    ProgramRun run;
-    run.registry.setDataFolders({HARI_SOURCE_DIR "/data"});
-    toSizeScreen(run, "ImageT縦", BeamCase{"Image片持1", "Image片持集中"});
-    Form材サイズ選択& sizes = run.registry.screen<Form材サイズ選択>();
-    for (auto [box, text] :
-         {std::pair{"Text面積", "10"}, {"Textdz", "20"}, {"Textdi", "100"}, {"TxtD2r", "3"}})
-        typeInto(need<QLineEdit>(sizes, box), text);
-    click(need(sizes, "Commandtugi"));
-    ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
-    auto* button = need<QPushButton>(run.registry.screen<Form入力計算>(), "Cmd断面選定");
-    EXPECT_FALSE(button->isEnabled());
-    EXPECT_EQ(button->toolTip(), "この材質のサイズ表には、この形状のサイズがありません。");
-}
-
 } // namespace

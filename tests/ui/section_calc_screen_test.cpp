@@ -63,6 +63,11 @@ TEST_F(SectionCalc, APipeTypedAndThroughTheKeypadPrintedThenBackAndEnd) {
               (QStringList{"許容曲げ [kg/cm2]", "ヤング係数 [kg/cm2]", "2100000", "924"}));
     EXPECT_EQ(results().join(' '), "5.76 4.52 7.84 23.72 2.03");
     click(ctl("Opt2SI"));
+    // "計算書" prints the section's sheet (what it holds is checked through `hari report`).
+    run.reportPreview->pdf = out.filePath("sheet.pdf");
+    const QString sheet = printedSheet(run, s());
+    EXPECT_TRUE(sheetHolds(sheet, "φ 60.5× t 3.2") && sheetHolds(sheet, "23.72"))
+        << sheet.toStdString();
     typeInto(hen(1), "50"); // "5" on the way: thicker than its radius
     EXPECT_EQ(hen(2)->palette().color(QPalette::Base), kYellow);
     // Pasted, letters after a number count as the number, letters alone as nothing, silently.
