@@ -143,17 +143,6 @@ double roundSignificant(double v, int digits) {
     return numtext::value(numtext::format(v / scale, "0")) * scale;
 }
 
-OldUnits oldUnitsFromSi(double yang, double kmage, double kashuku, double ksendan) {
-    return {oldUnitFromSi(yang), oldUnitFromSi(kmage), oldUnitFromSi(kashuku),
-            oldUnitFromSi(ksendan)};
-}
-
-OldUnits oldUnitsFromSiTexts(std::string_view yang, std::string_view kmage,
-                             std::string_view kashuku, std::string_view ksendan) {
-    return oldUnitsFromSi(numtext::value(yang), numtext::value(kmage), numtext::value(kashuku),
-                          numtext::value(ksendan));
-}
-
 } // namespace catalog
 
 namespace catalog {

@@ -45,16 +45,6 @@ struct MaterialTexts {
 };
 MaterialTexts siTexts(const Material& m);
 
-// Old-unit values of a typed (direct-entry) material, from the texts of its SI boxes: each
-// N/mm2 value times 100 / 9.8, kept to three significant figures like the list's own old
-// values (157 N/mm2 gives 1600 kg/cm2, 90.5 gives 924).
-struct OldUnits {
-    double yang, kmage, kashuku, ksendan;
-};
-OldUnits oldUnitsFromSi(double yang, double kmage, double kashuku, double ksendan);
-OldUnits oldUnitsFromSiTexts(std::string_view yang, std::string_view kmage,
-                             std::string_view kashuku, std::string_view ksendan);
-
 // The values a material carries to the later screens. A value whose box still shows the chosen
 // entry's catalog text keeps the catalog value exactly, old units included; a value typed over
 // (or every value, in direct entry) is taken from its box, and its old unit is converted as the

@@ -237,16 +237,6 @@ using enum catalog::MaterialFamily;
 using catalog::NoListMode;
 
 // The size-table rule reaches past the fourteen list entries: 4..22 are wood.
-TEST(Materials, FamilyAndSizeTableFileByNumber) {
-    auto file = [](int zaitype) { return catalog::sizeTableFileName(zaitype).value_or("-"); };
-    EXPECT_EQ((std::array{file(1), file(2), file(3), file(4), file(22), file(23), file(0)}),
-              (std::array<std::string_view, 7>{"vbSStype.csv", "vbSUStype.csv", "vbALtype.csv",
-                                               "vbWOODtype.csv", "vbWOODtype.csv", "-", "-"}));
-    EXPECT_EQ((std::array{catalog::familyOf(22), catalog::familyOf(23), catalog::familyOf(-1)}),
-              (std::array{Wood, None, None}));
-    EXPECT_TRUE(catalog::material(14) && !catalog::material(0) && !catalog::material(15));
-}
-
 TEST(Materials, Ss400StoresItsPublishedConstants) {
     const catalog::Material& m = *catalog::material(1);
     EXPECT_EQ((std::array{m.yang, m.kmage, m.kashuku, m.ksendan, m.hiju, m.yangOld, m.kmageOld,

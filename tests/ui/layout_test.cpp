@@ -244,20 +244,12 @@ const beam::Problem kMessages[] = {beam::Problem::L1TooLarge,   beam::Problem::B
                                    beam::Problem::BadI,         beam::Problem::BadE,
                                    beam::Problem::NegativeMass, beam::Problem::BadAllowable};
 
-// The texts LbBikou shows: the cores' refusals, the centroid note, the screen's own.
+// The longest texts LbBikou shows: the cores' refusals and the screen's own.
 const char* const kBikou[] = {
-    "パイプの肉厚が半径を超えてます。",
     "角パイプの肉厚が大きすぎます。正方形の幅と厚みを正しく入力して下さい。",
-    "角パイプは、縦長タイプです。幅と高さを正しく入力して下さい。",
-    "角パイプは、横長タイプです。幅と高さを正しく入力して下さい。",
-    "角パイプの肉厚が大きすぎます。",
     "断面は縦長タイプです。横長タイプに変更する場合は、前に戻って、断面を再選択して下さい。",
     "断面は横長タイプです。縦長タイプに変更する場合は、前に戻って、断面を再選択して下さい。",
-    "肉厚が大きすぎます。",
-    "重心は下から 123.4 cm の位置です。",
-    "寸法が計算できる範囲を超えています。",
     "申し訳ありませんが、断面形状が小さいため対応できません。",
-    "断面形状を入力してから、次へ進んでください。",
 };
 
 class Layout : public SectionCalculatorTest {};
