@@ -352,10 +352,10 @@ void theWayBackShowsTheSavedChoices(app::Registry& r) {
     EXPECT_EQ(need<Label>(r.screen<Form梁形式1>(), "Label2")->caption().trimmed(), "両端支持");
 }
 
-// Each road after the first follows a restart by "最初から", and starts empty. Its layouts: the
-// size screen with its list on the way, the calculation screen empty, with a verdict, in both
-// displays and with each message. An L1 pasted at once (typed, "250" would be computed first)
-// beyond the span is named.
+// Each road after the first follows a restart by "最初から", and starts empty, in N and SI. Its
+// layouts: the size screen with its list on the way, the calculation screen empty, with a verdict,
+// in both displays and with each message. An L1 pasted at once (typed, "250" would be computed
+// first) beyond the span is named.
 TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -397,6 +397,9 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         EXPECT_EQ(caption("LabelHEN1M"), w.loadCaption);
         EXPECT_EQ(ctl("TextHEN3")->isVisible(), w.withL1);
         EXPECT_EQ(read("TextHEN1 TextHEN2 Textkajumo"), "  0");
+        EXPECT_TRUE(
+            need<QRadioButton>(calc, "Opt1N")->isChecked() &&
+            need<QRadioButton>(calc, "Opt2SI")->isChecked()); // whatever the last road chose
         EXPECT_FALSE(ctl("Label100")->isVisible());
         if (&w == kWalks) { // nothing calculated: the sheet shows no working
             const QString none = printedSheet(run, calc);
@@ -432,7 +435,18 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         click(ctl("Opt1kN"));
         if (ctl("Cmdw")->isVisible()) click(ctl("Cmdw"));
         if (&w == kWalks + 1) {
-            EXPECT_EQ(box("Textkajumo")->text(), "2000000");
+            // The typed 1000 as kN per metre: W = 2000 kN, M = W·L/2 = 2 000 000 N·m; as the whole
+            // load, 1 000 000 N·m; as 1000 kg, 9800 N and 9800 N·m.
+            const auto shows = [&] {
+                return caption("LabelHEN1M") + " " + read("Textkaju Textkajumo");
+            };
+            EXPECT_EQ(shows(), "分布荷重を入力(kN/m) 2000000 2000000");
+            click(ctl("CmdP"));
+            EXPECT_EQ(shows(), "全体荷重を入力( kN ) 1000000 1000000");
+            click(ctl("Opt1kg"));
+            EXPECT_EQ(shows(), "全体荷重を入力( kg ) 9800 9800");
+            click(ctl("Opt1kN"));
+            click(ctl("Cmdw"));
         }
         click(ctl("Opt2old"));
         walk.check(name + " old units");
@@ -455,7 +469,6 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
             if (std::string(w.loadCase) == "Image両端支持任意")
                 theWayBackShowsTheSavedChoices(opened.registry);
         }
-        click(ctl("Opt2SI"));
         Label* message = calc.control<Label>("Labelinphantei");
         for (beam::Problem p : kMessages) {
             message->setCaption(qtext(beam::problemMessage(p)));
