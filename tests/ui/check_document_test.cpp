@@ -8,7 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "documents.hpp"
 #include "pdf_reading.hpp"
 #include "report/report_command.hpp"
 #include "roads.hpp"
@@ -215,7 +214,7 @@ TEST_F(CheckDocument, TheReportCommandWritesTheSheetTheWindowShows) {
     open(run, QString::fromStdString(example));
     ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     EXPECT_EQ(printedSheet(run, calc(run)), written.pageTexts.join(' ').simplified());
-    EXPECT_TRUE(sheetHolds(written.pageTexts.join(' '), "倉庫 A 棟"));
+    EXPECT_TRUE(holdsText(written.pageTexts.join(' '), "倉庫 A 棟"));
 
     const QString bad = file("bad.hari");
     std::ofstream(bad.toStdString()) << "{ not a check";
@@ -236,7 +235,7 @@ TEST_F(CheckDocument, TheReportCommandWritesTheSheetTheWindowShows) {
     ASSERT_EQ(command({pipe.toStdString(), "--pdf", out.toStdString()}, &err), 0) << err;
     const QString section = readPdf(out).pageTexts.join(' ');
     for (const char* shown : {"断面性能の計算", "φ 60.5× t 3.2", "5.76", "23.72", "7.84"})
-        EXPECT_TRUE(sheetHolds(section, shown)) << shown;
+        EXPECT_TRUE(holdsText(section, shown)) << shown;
 }
 
 } // namespace

@@ -23,7 +23,6 @@
 // The ratios: shown total stress / 157, and L / total deflection. The calculation sheet of each
 // (計算書, printed to a PDF and read back) shows the screen's texts, and each of its lines
 // "formula = numbers = result" evaluates to its result.
-#include "documents.hpp"
 #include "pdf_reading.hpp"
 #include "roads.hpp"
 
@@ -310,10 +309,10 @@ void expectTheSheetOfTheScreen(ProgramRun& run, Form入力計算& calc, const QS
     for (const auto& s : shown) {
         const QString want = " = " + need<QLineEdit>(calc, s.control)->text().trimmed() + " " +
                              QString::fromUtf8(s.unit);
-        EXPECT_TRUE(sheetHolds(text, want)) << s.control << ": " << want.toStdString();
+        EXPECT_TRUE(holdsText(text, want)) << s.control << ": " << want.toStdString();
     }
     for (const char* label : {"Labelmagehikaku", "Labeltawamihikaku", "Label判定", "Label式"})
-        EXPECT_TRUE(sheetHolds(text, need<Label>(calc, label)->caption())) << label;
+        EXPECT_TRUE(holdsText(text, need<Label>(calc, label)->caption())) << label;
     int lines = 0;
     for (auto m = line.globalMatch(text); m.hasNext(); ++lines) {
         const auto hit = m.next();
@@ -403,8 +402,7 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
         EXPECT_FALSE(ctl("Label100")->isVisible());
         if (&w == kWalks) { // nothing calculated: the sheet shows no working
             const QString none = printedSheet(run, calc);
-            EXPECT_TRUE(sheetHolds(none, "計算結果はありません") &&
-                        !sheetHolds(none, "荷重による"));
+            EXPECT_TRUE(holdsText(none, "計算結果はありません") && !holdsText(none, "荷重による"));
         }
         typeInto(box("TextHEN1"), "1000");
         for (const char* k : {"Number2", "Number0", "Number0", "Number0", "TextHEN2"})
@@ -456,8 +454,8 @@ TEST_F(Layout, EveryStructureAndLoadCaseFromTheFirstScreenToTheVerdict) {
             const QString old = printedSheet(run, calc);
             for (const char* twin :
                  {"TextkajumoOld", "TextmotOld", "TextmagetOld", "TextyangOld", "TextkmageOld"})
-                EXPECT_TRUE(sheetHolds(old, box(twin)->text().trimmed() + " kg")) << twin;
-            EXPECT_TRUE(sheetHolds(old, "倉庫増築") && sheetHolds(old, "横座屈"));
+                EXPECT_TRUE(holdsText(old, box(twin)->text().trimmed() + " kg")) << twin;
+            EXPECT_TRUE(holdsText(old, "倉庫増築") && holdsText(old, "横座屈"));
         }
         // Saved and opened in a fresh program run, the check shows every text it showed.
         saveCheck(run, calc, folder.filePath("road.hari"));

@@ -64,19 +64,11 @@ inline PdfFile readPdf(const QString& path) {
     return pdf;
 }
 
-// Whether a page's text holds `text`, character for character: a search of the PDF must find
-// what the screen shows (大, not the radical ⼤ that shares its glyph).
-inline bool holdsText(const QString& page, const char* text) {
-    return page.contains(QString::fromUtf8(text));
-}
-
-// Whether a calculation sheet's text holds `text`. Qt names a CJK glyph by its lowest code point
-// (大 reads back as ⼤): compared in compatibility form, which keeps the superscripts apart (mm²
-// against mm2) only when both sides are.
-inline bool sheetHolds(const QString& page, const QString& text) {
-    return page.simplified()
-        .normalized(QString::NormalizationForm_KC)
-        .contains(text.simplified().normalized(QString::NormalizationForm_KC));
+// Whether a page's text holds `text`, character for character, blanks and line ends taken as one
+// blank: a search of the PDF must find what the screen shows (大, not the radical ⼤ that shares
+// its glyph; mm², not mm2).
+inline bool holdsText(const QString& page, const QString& text) {
+    return page.simplified().contains(text.simplified());
 }
 
 // "計算書" on `screen`, printed by the preview into its PDF: one page of text and vectors, its

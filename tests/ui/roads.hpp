@@ -1,9 +1,11 @@
 // The roads as a user walks them: the opening screen, on the beam road a structure and load case,
 // SS400 and the shape to the size screen; on to the section calculator by "断面図から計算" (with no
-// size tables every computable shape offers it).
+// size tables every computable shape offers it); a check saved and opened again; what a user sees
+// of a screen.
 #pragma once
 
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include "fakes.hpp"
@@ -106,5 +108,41 @@ protected:
 
     QTemporaryDir emptyFolder;
 };
+
+// A check saved by "保存" on a screen, and opened by "開く" on the opening screen of a program
+// run, with the file dialogs answered by the test.
+inline void saveCheck(ProgramRun& run, app::Screen& s, const QString& path) {
+    run.documents->saveAs = path;
+    click(need(s, "Cmd保存"));
+}
+
+inline void openCheck(ProgramRun& run, const QString& path) {
+    run.registry.screen<ui::FormOpen>().show();
+    run.documents->openName = path;
+    click(need(run.registry.screen<ui::FormOpen>(), "CmdOpen"));
+}
+
+// Every shown field, caption, button and option of a screen, by name.
+inline QStringList seen(app::Screen& s) {
+    QStringList out;
+    QWidget& w = s.window();
+    for (QWidget* c : w.findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(&w) || c->objectName().isEmpty()) continue;
+        QString what;
+        if (auto* e = qobject_cast<QLineEdit*>(c))
+            what = e->text();
+        else if (auto* l = qobject_cast<ui::Label*>(c))
+            what = l->caption();
+        else if (auto* r = qobject_cast<QRadioButton*>(c))
+            what = r->isChecked() ? "●" : "○";
+        else if (auto* b = qobject_cast<QPushButton*>(c))
+            what = b->text();
+        else
+            what = "shown";
+        out << c->objectName() + "=" + what;
+    }
+    out.sort();
+    return out;
+}
 
 } // namespace testing_ui

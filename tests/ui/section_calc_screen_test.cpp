@@ -66,7 +66,7 @@ TEST_F(SectionCalc, APipeTypedAndThroughTheKeypadPrintedThenBackAndEnd) {
     // "計算書" prints the section's sheet (what it holds is checked through `hari report`).
     run.reportPreview->pdf = out.filePath("sheet.pdf");
     const QString sheet = printedSheet(run, s());
-    EXPECT_TRUE(sheetHolds(sheet, "φ 60.5× t 3.2") && sheetHolds(sheet, "23.72"))
+    EXPECT_TRUE(holdsText(sheet, "φ 60.5× t 3.2") && holdsText(sheet, "23.72"))
         << sheet.toStdString();
     typeInto(hen(1), "50"); // "5" on the way: thicker than its radius
     EXPECT_EQ(hen(2)->palette().color(QPalette::Base), kYellow);
