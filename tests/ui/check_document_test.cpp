@@ -1,5 +1,6 @@
 // A check as a document in the window (the fifteen beam roads are saved and opened on the layout
-// walk): a section from the calculator or typed in opens as saved; a refused file or a failed
+// walk, the section road's on the calculator's): a section from the calculator or typed in
+// opens as saved; a refused file or a failed
 // save changes nothing; the end of the program asks before a change since the last save is lost;
 // `hari report` prints the sheet that 計算書 shows for the check.
 #include <QDir>
@@ -27,7 +28,6 @@ class CheckDocument : public ::testing::Test {
 protected:
     QString file(const char* name) const { return QDir(folder.path()).filePath(name); }
     void save(ProgramRun& run, app::Screen& s, const char* name) { saveCheck(run, s, file(name)); }
-    void open(ProgramRun& run, const QString& path) { openCheck(run, path); }
     ui::Form入力計算& calc(ProgramRun& run) { return run.registry.screen<ui::Form入力計算>(); }
 
     // The beam road to the calculation screen with a listed size of H形通常.
@@ -58,7 +58,7 @@ TEST_F(CheckDocument, CalculatorAndTypedSectionsOpenAsSaved) {
         type(calc(run), "TextHEN2", "4000");
         save(run, calc(run), "calculator.hari");
         ProgramRun opened;
-        open(opened, file("calculator.hari"));
+        openCheck(opened, file("calculator.hari"));
         EXPECT_EQ(seen(calc(opened)), seen(calc(run)));
         // The way back shows the calculator's dimensions.
         click(need(calc(opened), "Commandmae"));
@@ -84,22 +84,8 @@ TEST_F(CheckDocument, CalculatorAndTypedSectionsOpenAsSaved) {
         type(calc(run), "TextHEN2", "1200");
         save(run, calc(run), "typed.hari");
         ProgramRun opened;
-        open(opened, file("typed.hari"));
+        openCheck(opened, file("typed.hari"));
         EXPECT_EQ(seen(calc(opened)), seen(calc(run)));
-    }
-    {
-        // The section road: the calculator is where it ends.
-        ProgramRun run;
-        run.registry.setDataFolders({folder.path().toStdString()});
-        toSectionCalculator(run, "Image丸パイプ");
-        auto& s = run.registry.screen<ui::Form入力断面他>();
-        type(s, "TextHEN1", "60.5");
-        type(s, "TextHEN2", "3.2");
-        save(run, s, "pipe.hari");
-        ProgramRun opened;
-        open(opened, file("pipe.hari"));
-        EXPECT_TRUE(opened.registry.screen<ui::Form入力断面他>().window().isVisible());
-        EXPECT_EQ(seen(opened.registry.screen<ui::Form入力断面他>()), seen(s));
     }
 }
 
@@ -124,7 +110,7 @@ TEST_F(CheckDocument, ARefusedFileOrAFailedSaveChangesNothing) {
     EXPECT_EQ(run.documents->told.size(), 1);
     // A newer file, from the opening screen after "最初から": refused, nothing opened.
     click(need(calc(run), "CmdTop"));
-    open(run, file("bad.hari"));
+    openCheck(run, file("bad.hari"));
     ASSERT_EQ(run.documents->told.size(), 2);
     EXPECT_TRUE(run.documents->told[1].startsWith("「bad.hari」を開けません。新しい版（第 3 版）"));
     EXPECT_EQ(visibleWindows(), QStringList{"FormOpen"});
@@ -155,7 +141,7 @@ TEST_F(CheckDocument, ASavedCheckOpensWithoutItsSizeAndTheEndAsksOnlyAfterAChang
         bytes.replace(at, 11, "\"size\": \"H-9");
         { std::ofstream(file("gone.hari").toStdString()) << bytes; }
         ProgramRun run;
-        open(run, file("gone.hari"));
+        openCheck(run, file("gone.hari"));
         ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
         ASSERT_EQ(run.documents->told.size(), 1);
         EXPECT_TRUE(run.documents->told[0].startsWith("サイズ「H-9"));
@@ -166,7 +152,7 @@ TEST_F(CheckDocument, ASavedCheckOpensWithoutItsSizeAndTheEndAsksOnlyAfterAChang
         EXPECT_NE(text(calc(run), "Textkajumo"), "0");
     }
     ProgramRun run;
-    open(run, file("end.hari"));
+    openCheck(run, file("end.hari"));
     type(calc(run), "TextHEN1", "3");
     // キャンセル: the check stays, by the button and by the close box.
     click(need(calc(run), "Commandend"));
@@ -179,7 +165,7 @@ TEST_F(CheckDocument, ASavedCheckOpensWithoutItsSizeAndTheEndAsksOnlyAfterAChang
     click(need(calc(run), "Commandend"));
     EXPECT_EQ(run.counters.ends, 1);
     ProgramRun again;
-    open(again, file("end.hari"));
+    openCheck(again, file("end.hari"));
     EXPECT_EQ(text(calc(again), "TextHEN1"), "3");
     // 保存しない: ends without writing.
     type(calc(again), "TextHEN1", "4");
@@ -187,7 +173,7 @@ TEST_F(CheckDocument, ASavedCheckOpensWithoutItsSizeAndTheEndAsksOnlyAfterAChang
     click(need(calc(again), "Commandend"));
     EXPECT_EQ(again.counters.ends, 1);
     ProgramRun third;
-    open(third, file("end.hari"));
+    openCheck(third, file("end.hari"));
     EXPECT_EQ(text(calc(third), "TextHEN1"), "3");
 }
 
@@ -211,7 +197,7 @@ TEST_F(CheckDocument, TheReportCommandWritesTheSheetTheWindowShows) {
     ProgramRun run;
     run.registry.setDataFolders({HARI_BINARY_DIR "/bin/data"});
     run.reportPreview->pdf = file("window.pdf");
-    open(run, QString::fromStdString(example));
+    openCheck(run, QString::fromStdString(example));
     ASSERT_EQ(visibleWindows(), QStringList{"Form入力計算"});
     EXPECT_EQ(printedSheet(run, calc(run)), written.pageTexts.join(' ').simplified());
     EXPECT_TRUE(holdsText(written.pageTexts.join(' '), "倉庫 A 棟"));

@@ -24,18 +24,6 @@ struct BeamCase {
     const char* loadCase;  // picture on its load-case screen
 };
 
-// Every structure with each of its load cases, by their pictures.
-inline constexpr BeamCase kEveryBeamCase[] = {
-    {"Image片持1", "Image片持集中"},        {"Image片持1", "Image片持分布"},
-    {"Image片持1", "Image片持分先"},        {"Img垂直", "Image垂直集中"},
-    {"Img垂直", "Image垂直分布"},           {"Img垂直", "Image垂直分先"},
-    {"Image両端支持", "Image両端支持中央"}, {"Image両端支持", "Image両端支持任意"},
-    {"Image両端支持", "Image両端支持分布"}, {"Image両端固定", "Image両端固定中央"},
-    {"Image両端固定", "Image両端固定任意"}, {"Image両端固定", "Image両端固定分布"},
-    {"Imageピン固", "Imageピン固中央"},     {"Imageピン固", "Imageピン固任意"},
-    {"Imageピン固", "Imageピン固分布"},
-};
-
 // With no beam case, the section road; the material by its row in the list.
 inline void toSizeScreen(ProgramRun& run, const char* shapePicture,
                          std::optional<BeamCase> beam = std::nullopt, int materialRow = 0) {

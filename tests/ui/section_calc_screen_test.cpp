@@ -68,6 +68,14 @@ TEST_F(SectionCalc, APipeTypedAndThroughTheKeypadPrintedThenBackAndEnd) {
     const QString sheet = printedSheet(run, s());
     EXPECT_TRUE(holdsText(sheet, "φ 60.5× t 3.2") && holdsText(sheet, "23.72"))
         << sheet.toStdString();
+    // Saved and opened in a fresh program run: the section road ends on the calculator as it was.
+    saveCheck(run, s(), out.filePath("pipe.hari"));
+    {
+        ProgramRun opened;
+        openCheck(opened, out.filePath("pipe.hari"));
+        EXPECT_TRUE(opened.registry.screen<Form入力断面他>().window().isVisible());
+        EXPECT_EQ(seen(opened.registry.screen<Form入力断面他>()), seen(s()));
+    }
     typeInto(hen(1), "50"); // "5" on the way: thicker than its radius
     EXPECT_EQ(hen(2)->palette().color(QPalette::Base), kYellow);
     // Pasted, letters after a number count as the number, letters alone as nothing, silently.
@@ -79,7 +87,8 @@ TEST_F(SectionCalc, APipeTypedAndThroughTheKeypadPrintedThenBackAndEnd) {
         EXPECT_EQ(bikou(), "") << t;
     }
     EXPECT_EQ(run.counters.beeps, beeps);
-    // Back: the size screen, the calculator unloaded; opening again starts fresh. "おわり" ends.
+    // Back: the size screen, the calculator unloaded; opening again starts fresh. "おわり" asks
+    // first, the saved check having changed since, and ends without saving.
     EXPECT_FALSE(shown("Commandtugi")); // the section road ends here
     click(ctl("Commandmae"));
     EXPECT_EQ(visibleWindows(), QStringList{"Form材サイズ選択"});
@@ -87,7 +96,9 @@ TEST_F(SectionCalc, APipeTypedAndThroughTheKeypadPrintedThenBackAndEnd) {
     EXPECT_FALSE(s().isLoaded());
     click(run.registry.screen<Form材サイズ選択>().control<QWidget>("CmdZIE"));
     EXPECT_EQ(hen(1)->text(), "");
+    run.documents->answer = app::DocumentDialogs::Answer::Discard;
     click(ctl("Commandend"));
+    EXPECT_EQ(run.documents->questions, 1);
     EXPECT_EQ(run.counters.ends, 1);
 }
 

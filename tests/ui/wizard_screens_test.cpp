@@ -275,10 +275,6 @@ TEST_F(MaterialScreen, TheLippedChannelStaysAndOtherShapesGoStraightOn) {
     EXPECT_EQ(app::twips(ctl("枠line")), frame);
 }
 
-QString caption(app::Screen& s, const char* name) {
-    return s.control<Label>(QString::fromUtf8(name))->caption();
-}
-
 struct Pick {
     const char* picture;
     const char* name; // as the label shows it
@@ -363,7 +359,8 @@ TEST(ChoiceScreens, AClickFramesAndNamesAChoiceAndADoubleClickGoesOn) {
             EXPECT_EQ(c.code(run.registry.state()), pick.code);
             EXPECT_EQ(app::twips(s.control<QWidget>("枠line")).topLeft(),
                       app::twips(picture).topLeft());
-            EXPECT_EQ(caption(s, c.label), QString::fromUtf8(pick.name) + c.suffix);
+            EXPECT_EQ(need<Label>(s, QString::fromUtf8(c.label))->caption(),
+                      QString::fromUtf8(pick.name) + c.suffix);
             EXPECT_EQ(visibleWindows(),
                       QStringList{last ? QString::fromUtf8(c.next) : s.window().objectName()});
         }
