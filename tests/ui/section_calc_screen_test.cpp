@@ -262,6 +262,17 @@ TEST_F(SectionCalc, TheUnequalIByHandCarriesTheBeam) {
     EXPECT_EQ(field("Textkajumo")->text(), "9000");
     EXPECT_EQ(field("Textkajumage")->text(), "38.4");
     EXPECT_EQ(field("Textkajutawami")->text(), "2.1");
+    // Saved and opened in a fresh program run: the same screen, and on the way back the
+    // calculator with the dimensions.
+    saveCheck(run, calc, emptyFolder.filePath("i.hari"));
+    {
+        ProgramRun opened;
+        openCheck(opened, emptyFolder.filePath("i.hari"));
+        EXPECT_EQ(seen(opened.registry.screen<Form入力計算>()), seen(calc));
+        click(need(opened.registry.screen<Form入力計算>(), "Commandmae"));
+        EXPECT_EQ(need<QLineEdit>(opened.registry.screen<Form入力断面他>(), "TextHEN6")->text(),
+                  "12");
+    }
     // A short designation takes the label's own, larger font again.
     const qreal small = designation->font().pointSizeF();
     designation->setCaption("P-A");
