@@ -77,14 +77,7 @@ Ranking rank(const Request& request, std::span<const Size> sizes) {
             out.problem = o.problem;
             return out;
         }
-        Row row;
-        row.shape = size.shape;
-        row.designation = size.designation;
-        row.mass = size.mass;
-        row.z = size.z;
-        row.i = size.i;
-        row.massValue = size.massValue;
-        row.source = size.source;
+        Row row(size);
         if (o.results && o.calculated()) {
             row.stress = std::move(o.results->si.maget);
             row.stressRatio = std::move(o.results->labelmagehikaku);

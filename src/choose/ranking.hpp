@@ -38,11 +38,22 @@ struct Request {
 
 inline constexpr std::string_view kDeflectionNg = "たわみ NG";
 
-struct Row {
+// A size of the list with the texts that depend on the size and the material alone, worked out
+// once for every ranking of the list (each keystroke of the calculation is one).
+struct Size {
     int shape = 0;
-    std::string designation;     // DanmenSize
-    std::string mass;            // Textjuryou of the size screen, kg/m
-    std::string z, i;            // Textdz, Textdi as the calculation screen takes them over
+    std::string designation; // DanmenSize
+    std::string mass;        // Textjuryou of the size screen, kg/m
+    std::string z, i;        // Textdz, Textdi as the calculation screen takes them over
+    double massValue = 0;    // the number the mass text shows, for the order
+    std::size_t source = 0;  // the size's place in the list given
+};
+
+// A size as the ranking judged it.
+struct Row : Size {
+    Row() = default;
+    explicit Row(const Size& size) : Size(size) {}
+
     std::string stress;          // Textmaget, N/mm2
     std::string stressRatio;     // Labelmagehikaku
     std::string deflection;      // Texttawamit, mm
@@ -51,8 +62,6 @@ struct Row {
     // the calculation screen's message where the size's own figures cannot be calculated.
     std::string verdict;
     bool passes = false;
-    double massValue = 0;   // the number the mass text shows, for the order
-    std::size_t source = 0; // the size's place in the list given
 };
 
 struct Ranking {
@@ -67,14 +76,6 @@ struct Ranking {
     bool ranked() const { return problem == beam::Problem::None; }
 };
 
-// A size of the list with the texts that depend on the size and the material alone, worked out
-// once for every ranking of the list (each keystroke of the calculation is one).
-struct Size {
-    int shape = 0;
-    std::string designation, mass, z, i; // as in Row
-    double massValue = 0;
-    std::size_t source = 0; // its place in the list
-};
 std::vector<Size> prepare(std::span<const catalog::SizeRow> rows,
                           std::string_view specificGravityText);
 

@@ -1,5 +1,6 @@
 #include "cli/args.hpp"
 
+#include "cli/cli.hpp"
 #include <algorithm>
 #include <cstdio>
 
@@ -37,6 +38,11 @@ std::optional<std::string> Options::get(const std::string& name) const {
 
 std::string Options::get(const std::string& name, const std::string& fallback) const {
     return get(name).value_or(fallback);
+}
+
+int Usage::refuse(std::ostream& err, std::string_view problem) const {
+    err << command << ": " << problem << '\n' << text;
+    return kUsage;
 }
 
 std::optional<OutputFormat> parseFormat(const std::string& text) {

@@ -7,6 +7,7 @@
 #include <set>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,15 @@ public:
 private:
     std::map<std::string, std::string> values_;
     std::string error_;
+};
+
+// A command's name and usage text: the usage answers --help and follows the problem of a wrong
+// command line.
+struct Usage {
+    std::string_view command; // "hari beam"
+    std::string_view text;    // "usage: hari beam ...\n", or empty
+    // "command: problem", then the usage, on `err`; the status of a wrong command line.
+    int refuse(std::ostream& err, std::string_view problem) const;
 };
 
 enum class OutputFormat { Table, Kv, Json };

@@ -8,10 +8,10 @@
 #include "beam/dispatch.hpp"
 #include "cli/args.hpp"
 #include "cli/beam_options.hpp"
-#include "cli/saving.hpp"
-#include "common/shape_codes.hpp"
 #include "cli/cli.hpp"
+#include "cli/saving.hpp"
 #include "common/numtext.hpp"
+#include "common/shape_codes.hpp"
 
 namespace cli {
 
@@ -32,10 +32,7 @@ constexpr std::string_view kBeamUsage =
     "     also saves the check: material N of the list (1 鋼材－SS400 ... 14), the section\n"
     "     typed in (A in cm2, R in cm), 件名 and 部材名\n";
 
-int usageError(std::ostream& err, const std::string& problem) {
-    err << "hari beam: " << problem << '\n' << kBeamUsage;
-    return kUsage;
-}
+constexpr Usage kCommand{"hari beam", kBeamUsage};
 
 struct Shown {
     beam::ResultTexts results;
@@ -96,7 +93,8 @@ std::string_view loadCaseName(beam::Structure s, beam::LoadCase loadCase) {
     const bool cantilever =
         s == beam::Structure::Cantilever || s == beam::Structure::VerticalCantilever;
     if (loadCase == beam::LoadCase::Case1) return cantilever ? "先端集中荷重" : "中央集中荷重";
-    if (loadCase == beam::LoadCase::Case2) return cantilever ? "全長等分布荷重" : "L1 位置の集中荷重";
+    if (loadCase == beam::LoadCase::Case2)
+        return cantilever ? "全長等分布荷重" : "L1 位置の集中荷重";
     return cantilever ? "先端 L1 部分の等分布荷重" : "全長等分布荷重";
 }
 
@@ -152,22 +150,24 @@ Fields tableRows(const beam::Inputs& in, const Shown& s) {
 int saveBeam(const Options& o, const beam::Inputs& in, beam::LoadUnit unit, std::ostream& err) {
     for (const char* name : {"material", "area", "radius"})
         if (!o.has(name))
-            return usageError(err, std::string("--save needs --") + name +
-                                       ": a saved check holds the whole road");
+            return kCommand.refuse(err, std::string("--save needs --") + name +
+                                            ": a saved check holds the whole road");
     check::Check c;
     c.road = check::Road::BeamCalculation;
     c.structure = in.structure;
     c.loadCase = in.loadCase;
     if (!listMaterial(*o.get("material"), c.material))
-        return usageError(err, "--material takes a list entry 1 to 14");
+        return kCommand.refuse(err, "--material takes a list entry 1 to 14");
     c.section.source = check::SectionSource::Typed;
     c.section.shape = shape::kDirectEntry;
-    const std::pair<const char*, std::string*> figures[] = {
-        {"area", &c.section.area}, {"mass", &c.section.mass}, {"z", &c.section.z},
-        {"i", &c.section.i},       {"radius", &c.section.radius}};
+    const std::pair<const char*, std::string*> figures[] = {{"area", &c.section.area},
+                                                            {"mass", &c.section.mass},
+                                                            {"z", &c.section.z},
+                                                            {"i", &c.section.i},
+                                                            {"radius", &c.section.radius}};
     for (const auto& [name, figure] : figures) {
         const auto number = check::numberText(*o.get(name));
-        if (!number) return usageError(err, std::string("--save needs a positive --") + name);
+        if (!number) return kCommand.refuse(err, std::string("--save needs a positive --") + name);
         *figure = *number;
     }
     check::Inputs& t = c.inputs;
@@ -193,7 +193,8 @@ int printBeam(std::string_view command, const beam::Inputs& in, OutputFormat for
         err << command << ": " << problemReason(r.problem) << '\n';
         return kNoResult;
     }
-    if (r.problem != beam::Problem::None) err << command << ": " << problemReason(r.problem) << '\n';
+    if (r.problem != beam::Problem::None)
+        err << command << ": " << problemReason(r.problem) << '\n';
 
     Shown s;
     s.results = *r.results;
@@ -226,16 +227,16 @@ int beamCommand(std::span<const std::string> args, std::ostream& out, std::ostre
     flags.insert("help");
     const Options o(args, valued, flags);
     if (o.ok() && o.has("help")) {
-        out << kBeamUsage;
+        out << kCommand.text;
         return kOk;
     }
-    if (!o.ok()) return usageError(err, o.error());
+    if (!o.ok()) return kCommand.refuse(err, o.error());
     beam::Inputs in;
-    if (const auto problem = readBeam(o, in)) return usageError(err, *problem);
+    if (const auto problem = readBeam(o, in)) return kCommand.refuse(err, *problem);
     for (const char* name : {"z", "i", "e", "mass", "allow"})
-        if (!o.has(name)) return usageError(err, std::string("--") + name + " is required");
+        if (!o.has(name)) return kCommand.refuse(err, std::string("--") + name + " is required");
     const auto format = parseFormat(o.get("format", "table"));
-    if (!format) return usageError(err, "--format takes table, kv or json");
+    if (!format) return kCommand.refuse(err, "--format takes table, kv or json");
 
     in.zText = *o.get("z");
     in.iText = *o.get("i");

@@ -29,10 +29,7 @@ constexpr std::string_view kChooseUsage =
     "  --deflection N  a size whose total deflection is worse than 1/N of the span fails\n"
     "  status 0 when a size passes, 3 when none does, 2 when the input gives no result\n";
 
-int usageError(std::ostream& err, const std::string& problem) {
-    err << "hari choose: " << problem << '\n' << kChooseUsage;
-    return kUsage;
-}
+constexpr Usage kCommand{"hari choose", kChooseUsage};
 
 std::vector<std::string> kvCells(const choose::Row& r) {
     return {std::to_string(r.shape), r.designation, r.mass, r.stress, r.stressRatio, r.deflection,
@@ -70,32 +67,33 @@ int chooseCommand(std::span<const std::string> args, std::ostream& out, std::ost
     flags.insert("help");
     const Options o(args, valued, flags);
     if (o.ok() && o.has("help")) {
-        out << kChooseUsage;
+        out << kCommand.text;
         return kOk;
     }
-    if (!o.ok()) return usageError(err, o.error());
+    if (!o.ok()) return kCommand.refuse(err, o.error());
     choose::Request request;
-    if (const auto problem = readBeam(o, request.beam)) return usageError(err, *problem);
+    if (const auto problem = readBeam(o, request.beam)) return kCommand.refuse(err, *problem);
     const int materials = static_cast<int>(catalog::materials().size());
     const auto zaitype = smallInteger(o.get("material", ""), 1, materials);
-    if (!zaitype) return usageError(err, "--material takes a material number from 1 to 14");
+    if (!zaitype) return kCommand.refuse(err, "--material takes a material number from 1 to 14");
     const std::string shapeText = o.get("shape", "");
     std::optional<int> shape;
     if (shapeText != "all") {
         shape = smallInteger(shapeText, 1, 99);
         if (!shape || !catalog::shape(*shape))
-            return usageError(err, "--shape takes a shape code of the shape panel or all");
+            return kCommand.refuse(err, "--shape takes a shape code of the shape panel or all");
     }
     const std::string term = o.get("term", "long");
-    if (term != "long" && term != "short") return usageError(err, "--term takes long or short");
+    if (term != "long" && term != "short")
+        return kCommand.refuse(err, "--term takes long or short");
     request.term = term == "short" ? choose::Term::Short : choose::Term::Long;
     if (o.has("deflection")) {
         request.deflectionLimit = smallInteger(*o.get("deflection"), 1, 1000000);
         if (!request.deflectionLimit)
-            return usageError(err, "--deflection takes a whole number n of the limit 1/n");
+            return kCommand.refuse(err, "--deflection takes a whole number n of the limit 1/n");
     }
     const auto format = parseFormat(o.get("format", "table"));
-    if (!format) return usageError(err, "--format takes table, kv or json");
+    if (!format) return kCommand.refuse(err, "--format takes table, kv or json");
 
     const catalog::Material& m = *catalog::material(*zaitype);
     const catalog::MaterialTexts texts = catalog::siTexts(m);

@@ -47,8 +47,7 @@ std::optional<int> run(int argc, char** argv, std::ostream& out, std::ostream& e
         }
     }
     // A saved check opens in the window (`hari FILE.hari`, as a file manager starts it).
-    if (name.size() > 5 && name.substr(name.size() - 5) == ".hari")
-        return std::nullopt;
+    if (name.size() > 5 && name.substr(name.size() - 5) == ".hari") return std::nullopt;
     // Anything else starting with a dash is left to the window toolkit (-platform, ...).
     if (name.rfind("-", 0) == 0) return std::nullopt;
     err << "hari: unknown command '" << name << "'\n";

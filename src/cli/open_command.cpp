@@ -11,6 +11,7 @@ namespace cli {
 namespace {
 
 constexpr std::string_view kOpenUsage = "usage: hari open FILE.hari [--format table|kv|json]\n";
+constexpr Usage kCommand{"hari open", kOpenUsage};
 
 } // namespace
 
@@ -20,19 +21,12 @@ int openCommand(std::span<const std::string> args, std::ostream& out, std::ostre
             out << kOpenUsage;
             return kOk;
         }
-        err << "hari open: which file?\n" << kOpenUsage;
-        return kUsage;
+        return kCommand.refuse(err, "which file?");
     }
     const Options o(args.subspan(1), {"format"}, {});
-    if (!o.ok()) {
-        err << "hari open: " << o.error() << '\n' << kOpenUsage;
-        return kUsage;
-    }
+    if (!o.ok()) return kCommand.refuse(err, o.error());
     const auto format = parseFormat(o.get("format", "table"));
-    if (!format) {
-        err << "hari open: --format takes table, kv or json\n" << kOpenUsage;
-        return kUsage;
-    }
+    if (!format) return kCommand.refuse(err, "--format takes table, kv or json");
     const auto read = check::readFile(args.front());
     if (const auto* refused = std::get_if<check::Refusal>(&read)) {
         err << "hari open: " << refused->message << '\n';

@@ -15,6 +15,7 @@ constexpr std::string_view kSectionUsage =
     "usage: hari section --shape CODE --dims D1,D2,... [--sg G] [--format table|kv|json]\n"
     "  CODE  1-6, 13-15, 17-25; the dimensions in mm in the field order of the shape,\n"
     "        G the specific gravity (default 7.85)\n";
+constexpr Usage kCommand{"hari section", kSectionUsage};
 
 std::vector<std::string> splitCommas(const std::string& text) {
     std::vector<std::string> parts;
@@ -40,30 +41,19 @@ std::string nameOf(const section::DimensionField& f) {
 int sectionCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const Options o(args, {"shape", "dims", "sg", "format", "save", "material", "title", "member"},
                     {});
-    if (!o.ok()) {
-        err << "hari section: " << o.error() << '\n' << kSectionUsage;
-        return kUsage;
-    }
+    if (!o.ok()) return kCommand.refuse(err, o.error());
     const auto shapeCode = wholeNumber(o.get("shape", ""));
-    if (!shapeCode) {
-        err << "hari section: --shape needs a shape code\n" << kSectionUsage;
-        return kUsage;
-    }
+    if (!shapeCode) return kCommand.refuse(err, "--shape needs a shape code");
     const auto format = parseFormat(o.get("format", "table"));
     if (!format) {
         err << "hari section: --format is table, kv or json\n";
         return kUsage;
     }
-    if (o.has("save") && !o.has("material")) {
-        err << "hari section: --save needs --material: a saved check holds the whole road\n"
-            << kSectionUsage;
-        return kUsage;
-    }
+    if (o.has("save") && !o.has("material"))
+        return kCommand.refuse(err, "--save needs --material: a saved check holds the whole road");
     check::Material listed;
-    if (o.has("material") && !listMaterial(*o.get("material"), listed)) {
-        err << "hari section: --material takes a list entry 1 to 14\n" << kSectionUsage;
-        return kUsage;
-    }
+    if (o.has("material") && !listMaterial(*o.get("material"), listed))
+        return kCommand.refuse(err, "--material takes a list entry 1 to 14");
     const double sg = o.has("sg")         ? numtext::value(*o.get("sg"))
                       : o.has("material") ? numtext::value(listed.hiju)
                                           : 7.85;

@@ -17,7 +17,7 @@ namespace report {
 
 namespace {
 
-constexpr const char* kUsage = "usage: hari report FILE.hari --pdf OUT.pdf\n";
+constexpr cli::Usage kCommand{"hari report", "usage: hari report FILE.hari --pdf OUT.pdf\n"};
 
 // Fonts and painting need a QGuiApplication; a sheet needs no display, so none is asked for,
 // and Qt's notes about the desktop it does not use stay off the command's error output.
@@ -38,20 +38,14 @@ std::unique_ptr<QGuiApplication> guiWithoutDisplay() {
 
 int reportCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args.front() == "--help") {
-        out << kUsage;
+        out << kCommand.text;
         return cli::kOk;
     }
-    if (args.empty() || args.front().rfind("--", 0) == 0) {
-        err << "hari report: which file?\n" << kUsage;
-        return cli::kUsage;
-    }
+    if (args.empty() || args.front().rfind("--", 0) == 0)
+        return kCommand.refuse(err, "which file?");
     const cli::Options o(args.subspan(1), {"pdf"}, {});
-    if (!o.ok() || o.get("pdf", "").empty()) {
-        err << "hari report: " << (o.ok() ? std::string("--pdf OUT.pdf is needed") : o.error())
-            << '\n'
-            << kUsage;
-        return cli::kUsage;
-    }
+    if (!o.ok() || o.get("pdf", "").empty())
+        return kCommand.refuse(err, o.ok() ? "--pdf OUT.pdf is needed" : o.error());
     const auto read = check::readFile(args.front());
     if (const auto* refused = std::get_if<check::Refusal>(&read)) {
         err << "hari report: " << refused->message << '\n';

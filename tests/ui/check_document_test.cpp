@@ -26,7 +26,6 @@ void type(app::Screen& s, const char* name, const QString& t) {
 class CheckDocument : public ::testing::Test {
 protected:
     QString file(const char* name) const { return QDir(folder.path()).filePath(name); }
-    void save(ProgramRun& run, app::Screen& s, const char* name) { saveCheck(run, s, file(name)); }
     ui::Form入力計算& calc(ProgramRun& run) { return run.registry.screen<ui::Form入力計算>(); }
 
     // The beam road to the calculation screen with a listed size of H形通常.
@@ -59,7 +58,7 @@ TEST_F(CheckDocument, ATypedSectionOpensAsSaved) {
     EXPECT_EQ(ranking->toolTip(), "この材質のサイズ表には、この形状のサイズがありません。");
     type(calc(run), "TextHEN1", "500");
     type(calc(run), "TextHEN2", "1200");
-    save(run, calc(run), "typed.hari");
+    saveCheck(run, calc(run), file("typed.hari"));
     ProgramRun opened;
     openCheck(opened, file("typed.hari"));
     EXPECT_EQ(seen(calc(opened)), seen(calc(run)));
@@ -101,7 +100,7 @@ TEST_F(CheckDocument, ASavedCheckOpensWithoutItsSizeAndTheEndAsksOnlyAfterAChang
     {
         ProgramRun run;
         walk(run, {"Image片持1", "Image片持集中"});
-        save(run, calc(run), "end.hari");
+        saveCheck(run, calc(run), file("end.hari"));
         // Saved and unchanged: no question.
         click(need(calc(run), "Commandend"));
         EXPECT_EQ(run.counters.ends, 1);

@@ -24,13 +24,9 @@
 
 namespace testing_ui {
 
-struct PdfImage {
-    int width = 0, height = 0;
-};
-
 struct PdfFile {
-    std::vector<PdfImage> images;
-    QStringList pageTexts; // one per page; empty when pdftotext failed
+    std::vector<QSize> images; // the sizes of the images stored
+    QStringList pageTexts;     // one per page; empty when pdftotext failed
 };
 
 // The output of a poppler tool, empty when it cannot run.
@@ -52,8 +48,8 @@ inline PdfFile readPdf(const QString& path) {
         const qsizetype start = bytes.indexOf("stream\n", at);
         if (start < 0) break;
         const QString dictionary = QString::fromLatin1(bytes.mid(at, start - at));
-        pdf.images.push_back({width.match(dictionary).captured(1).toInt(),
-                              height.match(dictionary).captured(1).toInt()});
+        pdf.images.push_back(QSize(width.match(dictionary).captured(1).toInt(),
+                                   height.match(dictionary).captured(1).toInt()));
         at = start;
     }
     const QString text =
@@ -153,8 +149,8 @@ inline void expectSharpPdf(QWidget& window, const QString& file, int copies,
         for (const char* text : texts)
             EXPECT_TRUE(holdsText(page, text)) << text << "\n" << page.toStdString();
     // Only the pictures and the style's button faces are images, no image of the window.
-    for (const PdfImage& image : pdf.images)
-        EXPECT_LT(image.width, window.width() / 2) << image.width << " x " << image.height;
+    for (const QSize& image : pdf.images)
+        EXPECT_LT(image.width(), window.width() / 2) << image.width() << " x " << image.height();
 
     const QImage page = printedWindow(file, printer, window.size());
     const CanvasDifference drawn =

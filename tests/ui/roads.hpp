@@ -49,9 +49,6 @@ template <class S> class ScreenTest : public ::testing::Test {
 protected:
     S& s() { return run.registry.screen<S>(); }
     template <class T = QWidget> T* ctl(const QString& name) { return need<T>(s(), name); }
-    template <class T = QWidget> T* ctl(const char* name) {
-        return ctl<T>(QString::fromUtf8(name));
-    }
     QString text(const char* name) { return ctl<QLineEdit>(name)->text(); }
     QString caption(const char* name) { return ctl<ui::Label>(name)->caption(); }
     bool shown(const char* name) { return ctl(name)->isVisible(); }
